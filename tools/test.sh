@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Sets up the machine and runs every test set: Linux under ASan/UBSan, the
+# thread stress test under TSan, the Windows module under wine, and finally
+# the Linux release build, whose test summary ends the output.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/setup.sh
+jobs=$(nproc)
+
+echo "== Linux, AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTOLVO_SANITIZE=ON > /dev/null
+cmake --build build/asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+if [ -f tests/engine/CMakeLists.txt ] && grep -q tolvo_stress tests/engine/CMakeLists.txt; then
+  echo "== Linux, ThreadSanitizer stress test"
+  cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVO_TSAN=ON > /dev/null
+  cmake --build build/tsan -j"$jobs" --target tolvo_stress_tests
+  TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -R stress
+fi
+
+if [ -f .ci/windows.sh ]; then
+  echo "== Windows, cross-built and run under wine"
+  bash .ci/windows.sh
+fi
+
+echo "== Linux, release"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/release -j"$jobs"
+ctest --test-dir build/release --output-on-failure -j"$jobs"
