@@ -2,11 +2,19 @@
 # VSTPluginMain, main and VeskDLLVersion.
 if(WINDOWS)
   execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
-  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table(.*)" table "${dump}")
-  string(REGEX MATCHALL "\\] [A-Za-z_][A-Za-z0-9_]*" entries "${table}")
+  # The name table runs from its heading to the next blank line; each entry
+  # reads "[   0] name".
+  string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+  set(table "")
+  if(start GREATER -1)
+    string(SUBSTRING "${dump}" ${start} -1 table)
+    string(FIND "${table}" "\n\n" end)
+    string(SUBSTRING "${table}" 0 ${end} table)
+  endif()
+  string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" entries "${table}")
   set(names "")
   foreach(entry ${entries})
-    string(SUBSTRING "${entry}" 2 -1 name)
+    string(REGEX REPLACE "^\\[ *[0-9]+\\] " "" name "${entry}")
     list(APPEND names ${name})
   endforeach()
 else()
