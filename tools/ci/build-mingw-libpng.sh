@@ -57,6 +57,7 @@ for version in $versions; do
     dsc="$src/libpng1.6_$version.dsc"
     break
   fi
+  echo "libpng1.6 $version could not be fetched; trying the next older version" >&2
 done
 if [ -z "$dsc" ]; then
   echo "could not fetch the libpng1.6 source package" >&2
