@@ -2,10 +2,12 @@
 # Cross-builds the Windows module, tolvo-host and the tests with mingw-w64 and
 # runs the Windows tests under wine on a virtual X display. Run from the
 # repository root after tools/setup.sh has installed the packages.
+#
+# Usage: bash .ci/windows.sh [build folder, default build/windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build-win
+build=${1:-build/windows}
 libpng="$PWD/$build/libpng"
 
 seconds() { date +%s.%N; }
