@@ -216,3 +216,29 @@ constexpr size_t kVstMaxParamStrLen = 8;
 constexpr size_t kVstMaxEffectNameLen = 32;
 constexpr size_t kVstMaxVendorStrLen = 64;
 constexpr size_t kVstMaxProductStrLen = 64;
+
+// Virtual keys of VstKeyCode::virt (the published numbering; 0 means the key
+// is given by its character).
+enum VstVirtualKey : unsigned char {
+    VKEY_BACK = 1,
+    VKEY_TAB = 2,
+    VKEY_RETURN = 4,
+    VKEY_ESCAPE = 6,
+    VKEY_SPACE = 7,
+    VKEY_END = 9,
+    VKEY_HOME = 10,
+    VKEY_LEFT = 11,
+    VKEY_UP = 12,
+    VKEY_RIGHT = 13,
+    VKEY_DOWN = 14,
+    VKEY_ENTER = 19,
+    VKEY_DELETE = 22,
+};
+
+// Modifier bits of VstKeyCode::modifier.
+enum VstModifierKey : unsigned char {
+    MODIFIER_SHIFT = 1 << 0,
+    MODIFIER_ALTERNATE = 1 << 1,
+    MODIFIER_COMMAND = 1 << 2,
+    MODIFIER_CONTROL = 1 << 3,
+};

@@ -1,0 +1,434 @@
+#include "view/platform/x11/X11Window.h"
+
+#include <X11/Xatom.h>
+#include <X11/cursorfont.h>
+#include <cairo-xlib.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "view/platform/x11/X11ErrorHandler.h"
+#include "view/platform/x11/X11TextEntry.h"
+
+namespace gui {
+
+namespace {
+
+constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                            LeaveWindowMask | StructureNotifyMask;
+constexpr Time kDoubleClickTime = 500;
+constexpr int32_t kDoubleClickDistance = 4;
+constexpr unsigned int kWheelUp = 4, kWheelDown = 5, kWheelLeft = 6, kWheelRight = 7;
+constexpr unsigned int kExtraButton1 = 8, kExtraButton2 = 9;
+
+CButtonState modifiersOf(unsigned int state)
+{
+    CButtonState buttons = 0;
+    if (state & ShiftMask)
+        buttons |= kShift;
+    if (state & ControlMask)
+        buttons |= kControl;
+    if (state & Mod1Mask)
+        buttons |= kAlt;
+    return buttons;
+}
+
+CButtonState buttonBit(unsigned int button)
+{
+    switch (button) {
+    case Button1:
+        return kLButton;
+    case Button2:
+        return kMButton;
+    case Button3:
+        return kRButton;
+    case kExtraButton1:
+        return kButton4;
+    case kExtraButton2:
+        return kButton5;
+    default:
+        return 0;
+    }
+}
+
+// Tells embedding hosts that the window wants to be shown (protocol version 0,
+// flag "mapped").
+void setXEmbedInfo(Display* display, Window window)
+{
+    Atom atom = XInternAtom(display, "_XEMBED_INFO", False);
+    long info[2] = {0, 1};
+    XChangeProperty(display, window, atom, atom, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(info), 2);
+}
+
+Visual* visualOf(Display* display, Window window)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes))
+        return DefaultVisual(display, DefaultScreen(display));
+    return attributes.visual;
+}
+
+bool geometryOf(Display* display, Window window, CRect& rect)
+{
+    Window root;
+    int x = 0, y = 0;
+    unsigned int w = 0, h = 0, border = 0, depth = 0;
+    if (!XGetGeometry(display, window, &root, &x, &y, &w, &h, &border, &depth))
+        return false;
+    rect = CRect(x, y, x + static_cast<int32_t>(w), y + static_cast<int32_t>(h));
+    return true;
+}
+
+Window parentOf(Display* display, Window window)
+{
+    Window root = None, parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
+        return None;
+    if (children)
+        XFree(children);
+    return parent == root ? None : parent;
+}
+
+} // namespace
+
+PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
+                                       PlatformWindowListener* listener)
+{
+    if (!parentWindow || width <= 0 || height <= 0)
+        return nullptr;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return nullptr;
+    auto parent = static_cast<Window>(reinterpret_cast<uintptr_t>(parentWindow));
+    auto* window = new X11Window(display, parent, width, height, listener);
+    if (!window->isCreated()) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+uint32_t platformTickCount()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    auto milliseconds = static_cast<uint64_t>(now.tv_sec) * 1000u +
+                        static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<uint32_t>(milliseconds);
+}
+
+X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t height,
+                     PlatformWindowListener* listener)
+    : display(display), width(width), height(height), listener(listener)
+{
+    X11ErrorHandler::attach(display);
+    XSetWindowAttributes attributes{};
+    attributes.event_mask = kEventMask;
+    attributes.background_pixmap = None;
+    Window created = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(width),
+                                   static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
+                                   CopyFromParent, CWEventMask | CWBackPixmap, &attributes);
+    if (X11ErrorHandler::syncFailed(display) || created == None)
+        return;
+    window = created;
+    setXEmbedInfo(display, window);
+    XMapWindow(display, window);
+    backBuffer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    windowSurface = cairo_xlib_surface_create(display, window, visualOf(display, window), width, height);
+    XFlush(display);
+}
+
+X11Window::~X11Window()
+{
+    if (textEntry)
+        textEntry->windowGone();
+    if (windowSurface)
+        cairo_surface_destroy(windowSurface);
+    if (backBuffer)
+        cairo_surface_destroy(backBuffer);
+    for (Cursor cursor : cursors) {
+        if (cursor != None)
+            XFreeCursor(display, cursor);
+    }
+    if (window != None)
+        XDestroyWindow(display, window);
+    X11ErrorHandler::syncFailed(display);
+    X11ErrorHandler::detach(display);
+    XCloseDisplay(display);
+}
+
+void* X11Window::handle() const
+{
+    return reinterpret_cast<void*>(static_cast<uintptr_t>(window));
+}
+
+void X11Window::invalidRect(const CRect& rect)
+{
+    CRect bounded = rect;
+    bounded.bound(CRect(0, 0, width, height));
+    if (bounded.isEmpty())
+        return;
+    if (damage.isEmpty()) {
+        damage = bounded;
+        return;
+    }
+    damage.left = std::min(damage.left, bounded.left);
+    damage.top = std::min(damage.top, bounded.top);
+    damage.right = std::max(damage.right, bounded.right);
+    damage.bottom = std::max(damage.bottom, bounded.bottom);
+}
+
+void X11Window::idle()
+{
+    while (window != None && XPending(display)) {
+        XEvent event;
+        XNextEvent(display, &event);
+        dispatch(event);
+    }
+    if (window != None)
+        paintDamage();
+}
+
+void X11Window::dispatch(XEvent& event)
+{
+    if (textEntry && event.xany.window == textEntry->getWindow()) {
+        textEntry->handleEvent(event);
+        return;
+    }
+    if (event.xany.window != window)
+        return;
+    switch (event.type) {
+    case Expose:
+        invalidRect(CRect(event.xexpose.x, event.xexpose.y, event.xexpose.x + event.xexpose.width,
+                          event.xexpose.y + event.xexpose.height));
+        break;
+    case ButtonPress:
+        buttonPressed(event.xbutton);
+        break;
+    case ButtonRelease:
+        buttonReleased(event.xbutton);
+        break;
+    case MotionNotify:
+        listener->windowMouseMoved(CPoint(event.xmotion.x, event.xmotion.y),
+                                   buttonsOf(event.xmotion.state));
+        break;
+    case LeaveNotify:
+        // Moving into a child window (the text entry) is not leaving; while
+        // the pointer is captured the leave is reported when the grab ends.
+        if (event.xcrossing.detail == NotifyInferior || event.xcrossing.mode == NotifyGrab ||
+            captured || !leaveTracked)
+            break;
+        leaveTracked = false;
+        listener->windowMouseExited(CPoint(event.xcrossing.x, event.xcrossing.y),
+                                    buttonsOf(event.xcrossing.state));
+        break;
+    case DestroyNotify:
+        if (event.xdestroywindow.window == window) {
+            window = None;
+            listener->windowDestroyed();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void X11Window::buttonPressed(const XButtonEvent& event)
+{
+    CPoint where(event.x, event.y);
+    CButtonState modifiers = modifiersOf(event.state);
+    switch (event.button) {
+    case kWheelUp:
+    case kWheelDown:
+        listener->windowWheel(where, kMouseWheelAxisY, event.button == kWheelUp ? 1.0f : -1.0f,
+                              modifiers);
+        return;
+    case kWheelLeft:
+    case kWheelRight:
+        listener->windowWheel(where, kMouseWheelAxisX, event.button == kWheelRight ? 1.0f : -1.0f,
+                              modifiers);
+        return;
+    default:
+        break;
+    }
+    CButtonState bit = buttonBit(event.button);
+    if (!bit)
+        return;
+    extraButtonsHeld |= bit & (kButton4 | kButton5);
+    CButtonState buttons = buttonsOf(event.state) | bit;
+    if (isDoubleClick(event))
+        buttons |= kDoubleClick;
+    if (listener->windowMouseDown(where, buttons) == kMouseEventHandled) {
+        captured = true;
+    } else if (!captured) {
+        // Only a handled press keeps the pointer: give up the implicit grab.
+        XUngrabPointer(display, event.time);
+    }
+}
+
+void X11Window::buttonReleased(const XButtonEvent& event)
+{
+    CButtonState bit = buttonBit(event.button);
+    if (!bit)
+        return;
+    extraButtonsHeld &= ~bit;
+    listener->windowMouseUp(CPoint(event.x, event.y), buttonsOf(event.state) & ~bit);
+    if (captured) {
+        captured = false;
+        XUngrabPointer(display, event.time);
+    }
+}
+
+// A second press of the same button within 500 ms and 4 pixels; a third press
+// starts over.
+bool X11Window::isDoubleClick(const XButtonEvent& event)
+{
+    CPoint where(event.x, event.y);
+    bool isDouble = event.button == lastPressButton && event.time - lastPressTime <= kDoubleClickTime &&
+                    std::abs(where.x - lastPressWhere.x) <= kDoubleClickDistance &&
+                    std::abs(where.y - lastPressWhere.y) <= kDoubleClickDistance;
+    lastPressButton = isDouble ? 0 : event.button;
+    lastPressTime = event.time;
+    lastPressWhere = where;
+    return isDouble;
+}
+
+CButtonState X11Window::buttonsOf(unsigned int state) const
+{
+    CButtonState buttons = modifiersOf(state) | extraButtonsHeld;
+    if (state & Button1Mask)
+        buttons |= kLButton;
+    if (state & Button2Mask)
+        buttons |= kMButton;
+    if (state & Button3Mask)
+        buttons |= kRButton;
+    return buttons;
+}
+
+void X11Window::paintDamage()
+{
+    if (damage.isEmpty() || !backBuffer || !windowSurface)
+        return;
+    CRect update = damage;
+    damage = CRect();
+    listener->windowPaint(backBuffer, update);
+    cairo_surface_flush(backBuffer);
+    cairo_t* cr = cairo_create(windowSurface);
+    cairo_rectangle(cr, update.left, update.top, update.width(), update.height());
+    cairo_clip(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, backBuffer, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(windowSurface);
+    XFlush(display);
+}
+
+void X11Window::trackMouseLeave()
+{
+    leaveTracked = true;
+}
+
+CPoint X11Window::mouseLocation() const
+{
+    Window root = None, child = None;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    if (window == None || !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
+        return CPoint();
+    return CPoint(x, y);
+}
+
+CButtonState X11Window::mouseButtons() const
+{
+    Window root = None, child = None;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    if (window == None || !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
+        return extraButtonsHeld;
+    return buttonsOf(mask);
+}
+
+void X11Window::setCursor(CCursorType type)
+{
+    static constexpr unsigned int kShapes[] = {
+        0, XC_watch, XC_sb_h_double_arrow, XC_sb_v_double_arrow, XC_fleur,
+        XC_bottom_left_corner, XC_bottom_right_corner, 0, XC_X_cursor, XC_hand2,
+    };
+    if (window == None)
+        return;
+    unsigned int shape = type >= kCursorDefault && type <= kCursorHand ? kShapes[type] : 0;
+    if (shape == 0) {
+        XUndefineCursor(display, window);
+    } else {
+        Cursor& cursor = cursors[type];
+        if (cursor == None)
+            cursor = XCreateFontCursor(display, shape);
+        XDefineCursor(display, window, cursor);
+    }
+    XFlush(display);
+}
+
+// The window that holds the editor: going up from this window, stop at a
+// top-level window or at a parent whose size differs by more than 60 pixels.
+CPoint X11Window::outerPosition() const
+{
+    CRect own;
+    if (window == None || !geometryOf(display, window, own))
+        return CPoint();
+    Window current = window;
+    CRect currentRect = own;
+    for (;;) {
+        Window parent = parentOf(display, current);
+        CRect parentRect;
+        if (parent == None || !geometryOf(display, parent, parentRect) ||
+            std::abs(parentRect.width() - own.width()) > 60 ||
+            std::abs(parentRect.height() - own.height()) > 60)
+            return currentRect.topLeft();
+        current = parent;
+        currentRect = parentRect;
+    }
+}
+
+CRect X11Window::parentRect() const
+{
+    CRect rect;
+    Window parent = window == None ? None : parentOf(display, window);
+    if (parent != None)
+        geometryOf(display, parent, rect);
+    return rect;
+}
+
+void X11Window::setSize(int32_t newWidth, int32_t newHeight)
+{
+    if (window == None || newWidth <= 0 || newHeight <= 0)
+        return;
+    width = newWidth;
+    height = newHeight;
+    XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    cairo_surface_destroy(backBuffer);
+    backBuffer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_xlib_surface_set_size(windowSurface, width, height);
+    invalidRect(CRect(0, 0, width, height));
+}
+
+std::unique_ptr<NativeTextEntry> X11Window::createTextEntry(const NativeTextEntry::Settings& settings,
+                                                            NativeTextEntry::Listener& listener)
+{
+    if (window == None)
+        return nullptr;
+    auto entry = std::make_unique<X11TextEntry>(*this, settings, listener);
+    if (!entry->isOpen())
+        return nullptr;
+    return entry;
+}
+
+bool X11Window::takeHostKey(const VstKeyCode& key)
+{
+    return textEntry && textEntry->hostKey(key);
+}
+
+} // namespace gui

@@ -1,0 +1,72 @@
+// The frame's window on Linux: an Xlib child window of the host's X11 window
+// on a display connection of its own. The editor's idle pumps its events and
+// paints: Expose and invalidRect collect damage, which is drawn into an image
+// back buffer and copied to the window.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <cairo.h>
+
+#include <array>
+
+#include "view/PlatformWindow.h"
+
+namespace gui {
+
+class X11TextEntry;
+
+class X11Window : public PlatformWindow {
+public:
+    X11Window(Display* display, Window parent, int32_t width, int32_t height,
+              PlatformWindowListener* listener);
+    ~X11Window() override;
+
+    bool isCreated() const { return window != None; }
+    Display* getDisplay() const { return display; }
+    Window getWindow() const { return window; }
+
+    void* handle() const override;
+    void invalidRect(const CRect& rect) override;
+    void idle() override;
+    void trackMouseLeave() override;
+    CPoint mouseLocation() const override;
+    CButtonState mouseButtons() const override;
+    void setCursor(CCursorType type) override;
+    CPoint outerPosition() const override;
+    CRect parentRect() const override;
+    void setSize(int32_t width, int32_t height) override;
+    std::unique_ptr<NativeTextEntry> createTextEntry(const NativeTextEntry::Settings& settings,
+                                                     NativeTextEntry::Listener& listener) override;
+    bool takeHostKey(const VstKeyCode& key) override;
+
+    // The open text entry registers itself to receive its window's events.
+    void setTextEntry(X11TextEntry* entry) { textEntry = entry; }
+
+private:
+    void dispatch(XEvent& event);
+    void buttonPressed(const XButtonEvent& event);
+    void buttonReleased(const XButtonEvent& event);
+    void paintDamage();
+    bool isDoubleClick(const XButtonEvent& event);
+    CButtonState buttonsOf(unsigned int state) const;
+
+    Display* display;
+    Window window = None;
+    int32_t width;
+    int32_t height;
+    PlatformWindowListener* listener;
+    cairo_surface_t* backBuffer = nullptr;
+    cairo_surface_t* windowSurface = nullptr;
+    CRect damage;
+    bool captured = false;
+    bool leaveTracked = false;
+    // Extra buttons 8 and 9 have no bit in the X state; they are followed here.
+    CButtonState extraButtonsHeld = 0;
+    unsigned int lastPressButton = 0;
+    Time lastPressTime = 0;
+    CPoint lastPressWhere;
+    std::array<Cursor, kCursorHand + 1> cursors{};
+    X11TextEntry* textEntry = nullptr;
+};
+
+} // namespace gui
