@@ -26,4 +26,4 @@ run_as_root() {
 }
 export DEBIAN_FRONTEND=noninteractive
 run_as_root apt-get update -qq
-run_as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+run_as_root apt-get install -y -qq "${missing[@]}"
