@@ -10,6 +10,7 @@
 #include "engine/Ballistics.h"
 #include "engine/Meter.h"
 #include "engine/MeterReadout.h"
+#include "engine/SaturatingCount.h"
 
 class Metering {
 public:
@@ -25,9 +26,8 @@ public:
     {
         input.update(magnitude(x), attack.load(std::memory_order_relaxed),
                      release.load(std::memory_order_relaxed));
-        const int32_t counted = count.load(std::memory_order_relaxed);
-        if (counted < INT32_MAX)
-            count.store(counted + 1, std::memory_order_relaxed);
+        count.store(saturatingIncrement(count.load(std::memory_order_relaxed)),
+                    std::memory_order_relaxed);
     }
 
     // After the gain stage.
