@@ -100,6 +100,7 @@ TEST_F(Dispatcher, AnswersZeroAndWritesNothingForUnsupportedOpcodes)
             ASSERT_EQ(byte, 0xA5) << "opcode " << opcode << " wrote through ptr";
     }
     EXPECT_EQ(plugin->dispatch(effGetProgram), 0);
+    EXPECT_EQ(plugin->getParameter(0), 0.5f);
 }
 
 TEST_F(Dispatcher, NothingIsSentToTheHostByQueries)

@@ -1,0 +1,18 @@
+// Where instances keep the per-user preferences file on Windows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "engine/PreferencesPath.h"
+
+namespace {
+
+TEST(PreferencesLocation, ApplicationDataFolderThenCorvath)
+{
+    char folder[MAX_PATH];
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder), S_OK);
+    EXPECT_EQ(preferencesFilePath(), std::string(folder) + "\\Corvath\\Tolvo.veskpref");
+}
+
+} // namespace
