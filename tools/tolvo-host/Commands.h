@@ -10,6 +10,8 @@ namespace tolvo {
 using Arguments = std::vector<std::string>;
 
 int runInfo(const Arguments& arguments);
+int runEditor(const Arguments& arguments);
+int runContactSheet(const Arguments& arguments);
 
 // Finds "--name VALUE" in the arguments; false when absent.
 bool optionValue(const Arguments& arguments, const std::string& name, std::string& value);

@@ -11,7 +11,12 @@ void printUsage()
 {
     std::fprintf(stderr,
                  "usage: tolvo-host COMMAND [options]\n"
-                 "  info [--plugin PATH]   identity, flags, parameters and program\n");
+                 "  info [--plugin PATH]   identity, flags, parameters and program\n"
+                 "  editor [--plugin PATH] [--seconds N] [--screenshot FILE]\n"
+                 "                         open the editor in a window; with --screenshot save\n"
+                 "                         the window as PNG after N seconds (default 2) and exit\n"
+                 "  contact-sheet OUT.png [--scale N]\n"
+                 "                         every image built into the module on one sheet\n");
 }
 
 } // namespace
@@ -25,6 +30,10 @@ int main(int argc, char** argv)
     tolvo::Arguments arguments(argv + 2, argv + argc);
     if (std::strcmp(argv[1], "info") == 0)
         return tolvo::runInfo(arguments);
+    if (std::strcmp(argv[1], "editor") == 0)
+        return tolvo::runEditor(arguments);
+    if (std::strcmp(argv[1], "contact-sheet") == 0)
+        return tolvo::runContactSheet(arguments);
     printUsage();
     return 2;
 }

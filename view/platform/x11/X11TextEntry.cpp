@@ -45,7 +45,7 @@ X11TextEntry::X11TextEntry(X11Window& frameWindow, const Settings& settings, Lis
     : frameWindow(&frameWindow), display(frameWindow.getDisplay()), settings(settings),
       fontName(settings.fontName ? settings.fontName : ""), listener(listener),
       text(settings.text ? settings.text : "", kMaxCharacters), originalText(text.text()),
-      width(settings.rect.width() + 1), height(settings.rect.height() + 1)
+      width(settings.rect.width()), height(settings.rect.height())
 {
     if (width <= 0 || height <= 0)
         return;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "view/CFrame.h"
+
+#include <list>
+
+// The editor's frame: a framework frame that lets the editor walk its
+// children (in drawing order) to find controls by tag.
+class CTBKFrame : public gui::CFrame {
+public:
+    using ViewEntry = std::list<gui::CView*>::const_iterator;
+
+    CTBKFrame(const gui::CRect& size, void* parentWindow, gui::GUIEditorInterface* editor);
+
+    // The first and the last child's entry; noViewEntry() when there are none.
+    virtual ViewEntry getFirstViewEntry() const;
+    virtual ViewEntry getLastViewEntry() const;
+    ViewEntry noViewEntry() const { return children.end(); }
+};

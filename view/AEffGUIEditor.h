@@ -1,0 +1,52 @@
+#pragma once
+
+#include "host/AEffEditor.h"
+#include "host/AudioEffectX.h"
+#include "view/GUIEditorInterface.h"
+
+#include <cstdint>
+
+namespace gui {
+
+// The editor base between the plug-in interface and the frame: it answers
+// the editor rectangle, forwards idle, key and draw requests to the frame and
+// reaches the host's begin and end of a parameter gesture through the
+// instance. A subclass fills the rectangle and creates the frame in open.
+class AEffGUIEditor : public AEffEditor, public GUIEditorInterface {
+public:
+    explicit AEffGUIEditor(AudioEffectX* effect);
+    // Deletes a frame the subclass left open.
+    ~AEffGUIEditor() override;
+
+    // AEffEditor operations.
+    bool getRect(ERect** rect) override;
+    bool open(void* window) override;
+    void close() override;
+    void idle() override;
+    bool onKeyDown(VstKeyCode& key) override;
+    bool onKeyUp(VstKeyCode& key) override;
+    bool onWheel(float distance) override;
+    bool setKnobMode(VstInt32 mode) override;
+
+    // Operations of the editor base, in slot order.
+    virtual void setParameter(VstInt32 index, float value);
+    // Draws the rectangle (the frame's size when none is given) on the
+    // frame's window.
+    virtual void draw(ERect* rect);
+
+    // GUIEditorInterface operations.
+    void doIdleStuff() override;
+    int32_t getKnobMode() const override;
+    void beginEdit(int32_t index) override;
+    void endEdit(int32_t index) override;
+
+protected:
+    ERect rect{};
+    uint32_t lastTicks;
+    bool inIdle = false;
+
+private:
+    AudioEffectX* instance;
+};
+
+} // namespace gui

@@ -1,0 +1,49 @@
+// The frame's window on Windows: a child window of the host's window with a
+// window class "Plugin%p" shared by all frames of the module. The window
+// procedure turns messages into the listener's mouse, wheel and paint calls
+// and answers the colour requests of an open text entry.
+#pragma once
+
+#include <windows.h>
+
+#include "view/PlatformWindow.h"
+
+namespace gui {
+
+class Win32Window : public PlatformWindow {
+public:
+    Win32Window(HWND parent, int32_t width, int32_t height, PlatformWindowListener* listener);
+    ~Win32Window() override;
+
+    bool isCreated() const { return hwnd != nullptr; }
+    HWND getHwnd() const { return hwnd; }
+
+    void* handle() const override;
+    void invalidRect(const CRect& rect) override;
+    void idle() override;
+    void trackMouseLeave() override;
+    CPoint mouseLocation() const override;
+    CButtonState mouseButtons() const override;
+    void setCursor(CCursorType type) override;
+    CPoint outerPosition() const override;
+    CRect parentRect() const override;
+    void setSize(int32_t width, int32_t height) override;
+    std::unique_ptr<NativeTextEntry> createTextEntry(const NativeTextEntry::Settings& settings,
+                                                     NativeTextEntry::Listener& listener) override;
+    bool takeHostKey(const VstKeyCode& key) override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void paint();
+    void mouseDown(WPARAM wParam, LPARAM lParam, CButtonState extra);
+    void wheel(WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd = nullptr;
+    PlatformWindowListener* listener;
+    HCURSOR defaultCursor = nullptr;
+    bool defaultCursorStored = false;
+    bool classAcquired = false;
+};
+
+} // namespace gui
