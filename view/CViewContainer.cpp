@@ -36,11 +36,9 @@ CViewContainer::CViewContainer(const CViewContainer& other)
       drawInOffscreen(other.drawInOffscreen)
 {
     for (CView* child : other.children) {
-        CView* copy = child->newCopy();
-        if (!copy)
-            continue;
-        addView(copy);
-        copy->forget();
+        // The copy holds each child copy as a creator-added child: count 2.
+        if (CView* copy = child->newCopy())
+            addView(copy);
     }
 }
 

@@ -6,18 +6,16 @@ namespace gui {
 
 // Mouse buttons and modifier keys of one event, as one set of bits.
 using CButtonState = int32_t;
-enum : CButtonState {
-    kLButton = 0x02,
-    kMButton = 0x04,
-    kRButton = 0x08,
-    kShift = 0x10,
-    kControl = 0x20,
-    kAlt = 0x40,
-    kApple = 0x80,
-    kButton4 = 0x100,
-    kButton5 = 0x200,
-    kDoubleClick = 0x400,
-};
+constexpr CButtonState kLButton = 0x02;
+constexpr CButtonState kMButton = 0x04;
+constexpr CButtonState kRButton = 0x08;
+constexpr CButtonState kShift = 0x10;
+constexpr CButtonState kControl = 0x20;
+constexpr CButtonState kAlt = 0x40;
+constexpr CButtonState kApple = 0x80;
+constexpr CButtonState kButton4 = 0x100;
+constexpr CButtonState kButton5 = 0x200;
+constexpr CButtonState kDoubleClick = 0x400;
 
 enum CMouseEventResult : int32_t {
     kMouseEventNotImplemented = 0,
