@@ -12,6 +12,8 @@ using Arguments = std::vector<std::string>;
 int runInfo(const Arguments& arguments);
 int runEditor(const Arguments& arguments);
 int runContactSheet(const Arguments& arguments);
+int runRender(const Arguments& arguments);
+int runTone(const Arguments& arguments);
 
 // Finds "--name VALUE" in the arguments; false when absent.
 bool optionValue(const Arguments& arguments, const std::string& name, std::string& value);

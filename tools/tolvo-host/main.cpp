@@ -16,7 +16,15 @@ void printUsage()
                  "                         open the editor in a window; with --screenshot save\n"
                  "                         the window as PNG after N seconds (default 2) and exit\n"
                  "  contact-sheet OUT.png [--scale N]\n"
-                 "                         every image built into the module on one sheet\n");
+                 "                         every image built into the module on one sheet\n"
+                 "  render IN.wav OUT.wav [--gain DB] [--trim DB] [--trim-range 12|24|36]\n"
+                 "         [--phase] [--mute] [--bypass] [--ballistics dppm|ppm|vu|bbc]\n"
+                 "         [--state FILE] [--save-state FILE] [--plugin PATH]\n"
+                 "                         process a mono WAV file through the plug-in and\n"
+                 "                         print input and output peak and RMS levels\n"
+                 "  tone OUT.wav [--freq HZ] [--seconds S] [--level DBFS] [--rate HZ]\n"
+                 "                         write a mono sine test tone (default 1 kHz, 2 s,\n"
+                 "                         -12 dBFS, 44100 Hz)\n");
 }
 
 } // namespace
@@ -34,6 +42,10 @@ int main(int argc, char** argv)
         return tolvo::runEditor(arguments);
     if (std::strcmp(argv[1], "contact-sheet") == 0)
         return tolvo::runContactSheet(arguments);
+    if (std::strcmp(argv[1], "render") == 0)
+        return tolvo::runRender(arguments);
+    if (std::strcmp(argv[1], "tone") == 0)
+        return tolvo::runTone(arguments);
     printUsage();
     return 2;
 }
