@@ -67,8 +67,10 @@ void paintLampFrame(cairo_t* cr, const FontBook& fonts, double left, const std::
     cairo_restore(cr);
     TextStyle text{Face::CondensedBold, 8.5, rgb(on ? 0xf2f3f4 : 0xd4d7da)};
     text.align = Align::Centre;
-    text.tracking = 0.3;
+    text.tracking = 0.6;
     text.shadow = true;
+    // Every caption takes the size at which the longest one fits.
+    text = fitted(cr, fonts, text, "BYPASS", kFaceWidth - 6);
     drawText(cr, fonts, text, kFaceWidth / 2.0, on ? 13 : 12.5, caption);
     // Lamp: housing in columns 36..51.
     cairo_rectangle(cr, kFaceWidth, 1, kFrameWidth - kFaceWidth - 1, kFrameHeight - 2);
@@ -83,7 +85,7 @@ void paintPreFrame(cairo_t* cr, const FontBook& fonts, double left, bool on)
     const Rgb green = rgb(0x3be04f);
     cairo_save(cr);
     cairo_translate(cr, left, 0);
-    const double cx = 9.5, cy = 10, r = 8.5;
+    const double cx = 9, cy = 10, r = 7.8;
     cairo_arc(cr, cx, cy, r + 0.8, 0, 2 * M_PI);
     setColour(cr, rgb(0x0b0c0d));
     cairo_fill(cr);
@@ -94,7 +96,7 @@ void paintPreFrame(cairo_t* cr, const FontBook& fonts, double left, bool on)
         verticalGradient(cr, cy - r, cy + r, rgb(0x676c72), rgb(0x2e3135));
     cairo_fill(cr);
     // The lamp in the middle of the button.
-    const double lr = 3.6;
+    const double lr = 3.3;
     cairo_arc(cr, cx, cy, lr + 0.8, 0, 2 * M_PI);
     setColour(cr, rgb(0x060707));
     cairo_fill(cr);
@@ -111,7 +113,8 @@ void paintPreFrame(cairo_t* cr, const FontBook& fonts, double left, bool on)
     text.align = Align::Centre;
     text.shadow = true;
     text.tracking = 0.3;
-    drawText(cr, fonts, text, 27.5, 13, "PRE");
+    text = fitted(cr, fonts, text, "PRE", 15);
+    drawText(cr, fonts, text, 26.5, 13.5, "PRE");
     cairo_restore(cr);
 }
 

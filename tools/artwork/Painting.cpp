@@ -131,6 +131,16 @@ void drawText(cairo_t* cr, const FontBook& fonts, const TextStyle& style, double
     cairo_restore(cr);
 }
 
+TextStyle fitted(cairo_t* cr, const FontBook& fonts, TextStyle style, const std::string& text,
+                 double width)
+{
+    while (style.tracking > 0 && textWidth(cr, fonts, style, text) > width)
+        style.tracking = std::max(0.0, style.tracking - 0.1);
+    while (style.size > 5 && textWidth(cr, fonts, style, text) > width)
+        style.size -= 0.25;
+    return style;
+}
+
 double Noise::next()
 {
     state_ = state_ * 1664525u + 1013904223u;

@@ -39,6 +39,9 @@ double textWidth(cairo_t* cr, const FontBook& fonts, const TextStyle& style,
                  const std::string& text);
 void drawText(cairo_t* cr, const FontBook& fonts, const TextStyle& style, double x,
               double baseline, const std::string& text);
+// The style with tracking, then size, reduced until the text fits `width`.
+TextStyle fitted(cairo_t* cr, const FontBook& fonts, TextStyle style, const std::string& text,
+                 double width);
 
 // Deterministic pseudo-random numbers for surface texture.
 class Noise {

@@ -149,6 +149,22 @@ void paintKnob(cairo_t* cr, const FontBook& fonts)
     }
 }
 
+// A slightly sunken plate that groups the controls of one section.
+void sectionPlate(cairo_t* cr, double x, double y, double w, double h)
+{
+    roundedRect(cr, x, y, w, h, 5);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.20);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1);
+    roundedRect(cr, x + 0.5, y + 0.5, w - 1, h - 1, 4.5);
+    cairo_pattern_t* edge = cairo_pattern_create_linear(0, y, 0, y + h);
+    cairo_pattern_add_color_stop_rgba(edge, 0, 0, 0, 0, 0.45);
+    cairo_pattern_add_color_stop_rgba(edge, 1, 1, 1, 1, 0.10);
+    cairo_set_source(cr, edge);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(edge);
+}
+
 // A shallow well that a button sits in.
 void buttonWell(cairo_t* cr, double x, double y, double w, double h)
 {
@@ -229,6 +245,11 @@ std::unique_ptr<Image> mainPanel(const FontBook& fonts, bool twoChannel)
     paintScalePlate(*panel, fonts, twoChannel);
     paintFaderTrack(cr);
     paintHoldLegend(cr, fonts, 12, 395);
+
+    sectionPlate(cr, 160, 44, 90, 84);
+    sectionPlate(cr, 160, 134, 90, 86);
+    sectionPlate(cr, 160, 287, 90, 151);
+    sectionPlate(cr, 7, 384, 43, 48);
 
     // Readouts.
     TextStyle caption{Face::CondensedBold, 8, kCaption};
