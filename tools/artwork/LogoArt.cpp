@@ -19,6 +19,7 @@ void paintEmblem(cairo_t* cr, double cx, double cy, double radius, bool lit)
         cairo_arc(cr, cx, cy, radius * 1.45, 0, 2 * M_PI);
         cairo_set_source(cr, glow);
         cairo_fill(cr);
+        cairo_pattern_destroy(glow);
     }
     // A ring broken at the bottom like a dial's arc, with a fader in it.
     cairo_set_line_width(cr, radius * 0.2);

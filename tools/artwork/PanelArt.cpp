@@ -79,7 +79,7 @@ void paintScalePlate(Image& panel, const FontBook& fonts, bool twoChannel)
     setColour(cr, rgb(0x0e0f10));
     cairo_fill(cr);
     roundedRect(cr, x, y, w, h, 3);
-    verticalGradient(cr, y, y + h, mix(kScalePlate, rgb(0xffffff), 0.25), scaled(kScalePlate, 0.86));
+    verticalGradient(cr, y, y + h, mix(kScalePlate, rgb(0xffffff), 0.12), scaled(kScalePlate, 0.88));
     cairo_fill(cr);
     TextStyle unit{Face::CondensedBold, 7.5, rgb(0x2a2b2c)};
     unit.align = Align::Centre;

@@ -69,6 +69,7 @@ void paintCell(cairo_t* cr, double x, double y, bool lit)
         cairo_rectangle(cr, x + 1, y + 1, kSlotWidth - 2, kRow - 1);
         cairo_set_source(cr, glow);
         cairo_fill(cr);
+        cairo_pattern_destroy(glow);
     }
     cairo_arc(cr, cx, cy, 3.2, 0, 2 * M_PI);
     cairo_pattern_t* lamp = cairo_pattern_create_radial(cx - 0.7, cy - 0.8, 0.2, cx, cy, 3.2);

@@ -10,7 +10,7 @@ inline const Rgb kPanelBottom = rgb(0x222427);
 inline const Rgb kAccent = rgb(0xe8a33d);
 inline const Rgb kCaption = rgb(0xa9aeb4);
 inline const Rgb kCaptionBright = rgb(0xe3e5e8);
-inline const Rgb kScalePlate = rgb(0xd8d5cb);
+inline const Rgb kScalePlate = rgb(0xcdcabf);
 inline const Rgb kReadoutField = rgb(0xc9d3bd);
 inline const Rgb kValueField = rgb(0x0c0d0e);
 
