@@ -128,15 +128,19 @@ void registerAll()
     }
 }
 
-// Keeps the time per iteration of every run for the ratio table.
+// Keeps the time per iteration of every benchmark for the ratio table: the
+// median when repetitions are asked for, else the single run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
+        for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                times.emplace(run.run_name.str(), run.GetAdjustedCPUTime());
+            else if (run.aggregate_name == "median")
+                times[run.run_name.str()] = run.GetAdjustedCPUTime();
+        }
     }
 
     void printRatios() const

@@ -26,19 +26,22 @@ struct Meter {
         }
     }
 
-    // Feeds the magnitude a to slot 0; tiny envelope and sum values are flushed
-    // after the update.
-    void update(double a, double attack, double release)
+    // Feeds the magnitude a to slot 0. Only the audio thread changes the
+    // envelope, so the gain loop holds it in `level` for the length of a block
+    // and each update publishes it; peak and sum are read afresh, since a
+    // readout resets them. Tiny envelope and sum values are flushed after the
+    // update (the peak is not).
+    void update(double a, double& level, double attack, double release)
     {
         constexpr auto relaxed = std::memory_order_relaxed;
-        double level = envelope[0].load(relaxed);
         if (a > level)
             level = level + (a - level) * attack;
         else
             level = level * release;
         if (level > peak[0].load(relaxed))
             peak[0].store(level, relaxed);
-        envelope[0].store(flushTiny(level), relaxed);
+        level = flushTiny(level);
+        envelope[0].store(level, relaxed);
         sumOfSquares[0].store(flushTiny(sumOfSquares[0].load(relaxed) + a * a), relaxed);
     }
 };

@@ -19,6 +19,11 @@ MeterCoefficients Metering::coefficients() const
     return {attack.load(relaxed), release.load(relaxed)};
 }
 
+Metering::Levels Metering::levels() const
+{
+    return {input.envelope[0].load(relaxed), output.envelope[0].load(relaxed)};
+}
+
 bool Metering::read(MeterReadout& out)
 {
     Meter* const points[] = {&input, &output};

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <atomic>
-#include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "engine/Ballistics.h"
 #include "engine/Meter.h"
@@ -14,27 +14,33 @@
 
 class Metering {
 public:
+    // The slot-0 envelopes, which the gain loop holds while it runs a block.
+    struct Levels {
+        double input;
+        double output;
+    };
+
     Metering() = default;
     Metering(const Metering&) = delete;
     Metering& operator=(const Metering&) = delete;
 
     void setCoefficients(const MeterCoefficients& coefficients);
     MeterCoefficients coefficients() const;
+    Levels levels() const;
 
-    // Before the gain stage; advances the sample count.
-    void updateInput(double x)
+    // Before the gain stage; advances the sample count. The loop passes the
+    // coefficients it read at the start of the block or at the last refresh.
+    void updateInput(double x, Levels& held, const MeterCoefficients& k)
     {
-        input.update(magnitude(x), attack.load(std::memory_order_relaxed),
-                     release.load(std::memory_order_relaxed));
+        input.update(magnitude(x), held.input, k.attack, k.release);
         count.store(saturatingIncrement(count.load(std::memory_order_relaxed)),
                     std::memory_order_relaxed);
     }
 
     // After the gain stage.
-    void updateOutput(double y)
+    void updateOutput(double y, Levels& held, const MeterCoefficients& k)
     {
-        output.update(magnitude(y), attack.load(std::memory_order_relaxed),
-                      release.load(std::memory_order_relaxed));
+        output.update(magnitude(y), held.output, k.attack, k.release);
     }
 
     // Envelopes and peaks always; RMS values only when samples were counted
@@ -48,9 +54,8 @@ private:
     // |s| as s × ±1; a non-finite sample is metered as silence.
     static double magnitude(double s)
     {
-        if (!std::isfinite(s))
-            return 0.0;
-        return s * (s > 0.0 ? 1.0 : -1.0);
+        const double a = s * (s > 0.0 ? 1.0 : -1.0);
+        return a <= std::numeric_limits<double>::max() ? a : 0.0;
     }
 
     Meter input;

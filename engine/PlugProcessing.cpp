@@ -53,23 +53,34 @@ void Plug::runGainLoop(Sample** inputs, Sample** outputs, VstInt32 sampleFrames)
         return;
     const Sample* in = inputs[0];
     Sample* out = outputs[0];
+    // Values other threads may change are read at the start of the block and
+    // again after each refresh.
     double gain = currentGain.load(relaxed);
+    double target = targetGain.load(relaxed);
+    double clockStep = samplePeriod.load(relaxed) * kMillisecondsPerSecond;
+    MeterCoefficients coefficients = meters.coefficients();
+    Metering::Levels levels = meters.levels();
+    double clock = processingClock;
     for (VstInt32 i = 0; i < sampleFrames; ++i) {
-        gain = flushTiny(gain + (targetGain.load(relaxed) - gain) * kSmoothing);
-        processingClock = processingClock + samplePeriod.load(relaxed) * kMillisecondsPerSecond;
-        if (processingClock >= lastRefreshTime + kRefreshIntervalMs) {
-            lastRefreshTime = processingClock;
+        gain = flushTiny(gain + (target - gain) * kSmoothing);
+        clock = clock + clockStep;
+        if (clock >= lastRefreshTime + kRefreshIntervalMs) {
+            lastRefreshTime = clock;
             updateGainAndBallistics();
+            target = targetGain.load(relaxed);
+            clockStep = samplePeriod.load(relaxed) * kMillisecondsPerSecond;
+            coefficients = meters.coefficients();
         }
         const double x = in[i];
-        meters.updateInput(x);
+        meters.updateInput(x, levels, coefficients);
         const double y = flushTiny(x * gain);
-        meters.updateOutput(y);
+        meters.updateOutput(y, levels, coefficients);
         if constexpr (accumulate)
             out[i] = out[i] + static_cast<Sample>(y);
         else
             out[i] = static_cast<Sample>(y);
     }
+    processingClock = clock;
     currentGain.store(gain, relaxed);
 }
 
