@@ -11,9 +11,10 @@ namespace tolvo {
 
 class HostWindow {
 public:
-    // A shown top-level window with a client area of the given size, or none
-    // when no display is available.
-    static std::unique_ptr<HostWindow> create(int32_t width, int32_t height, const char* title);
+    // A shown top-level window with a client area of the given size at (x, y)
+    // on the screen, or none when no display is available.
+    static std::unique_ptr<HostWindow> create(int32_t width, int32_t height, const char* title,
+                                              int32_t x = 0, int32_t y = 0);
 
     virtual ~HostWindow() = default;
 

@@ -2,7 +2,6 @@
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
-#include <cairo-xlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -59,9 +58,7 @@ X11TextEntry::X11TextEntry(X11Window& frameWindow, const Settings& settings, Lis
     if (X11ErrorHandler::syncFailed(display) || created == None)
         return;
     window = created;
-    XWindowAttributes windowAttributes;
-    XGetWindowAttributes(display, window, &windowAttributes);
-    surface = cairo_xlib_surface_create(display, window, windowAttributes.visual, width, height);
+    buffer = std::make_unique<X11BackBuffer>(display, window, width, height);
     XMapRaised(display, window);
     int revert = 0;
     XGetInputFocus(display, &previousFocus, &revert);
@@ -82,16 +79,15 @@ X11TextEntry::~X11TextEntry()
     XGetInputFocus(display, &focus, &revert);
     if (focus == window && previousFocus != None && previousFocus != PointerRoot)
         XSetInputFocus(display, previousFocus, RevertToParent, CurrentTime);
-    cairo_surface_destroy(surface);
+    buffer.reset();
     XDestroyWindow(display, window);
     XFlush(display);
 }
 
 void X11TextEntry::windowGone()
 {
-    // The child dies with its parent; only the drawing surface is ours.
-    cairo_surface_destroy(surface);
-    surface = nullptr;
+    // The child dies with its parent; only the drawing buffer is ours.
+    buffer.reset();
     window = None;
 }
 
@@ -268,9 +264,9 @@ void X11TextEntry::clicked(int x, bool extend)
 // The byte offset of the character boundary nearest to x.
 size_t X11TextEntry::offsetAt(int x)
 {
-    if (!surface)
+    if (!buffer)
         return 0;
-    cairo_t* cr = cairo_create(surface);
+    cairo_t* cr = cairo_create(buffer->surface());
     cairo_select_font_face(cr, fontName.c_str(), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, settings.fontHeight);
     const std::string& content = text.text();
@@ -308,10 +304,9 @@ double X11TextEntry::textOffset(cairo_t* cr) const
 
 void X11TextEntry::redraw()
 {
-    if (!surface)
+    if (!buffer)
         return;
-    cairo_t* cr = cairo_create(surface);
-    cairo_push_group(cr);
+    cairo_t* cr = cairo_create(buffer->surface());
     setSourceColor(cr, settings.backColor);
     cairo_paint(cr);
     cairo_select_font_face(cr, fontName.c_str(), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
@@ -353,11 +348,8 @@ void X11TextEntry::redraw()
         cairo_line_to(cr, std::floor(origin + caretX) + 0.5, height - 2);
         cairo_stroke(cr);
     }
-    cairo_pop_group_to_source(cr);
-    cairo_paint(cr);
     cairo_destroy(cr);
-    cairo_surface_flush(surface);
-    XFlush(display);
+    buffer->copyToWindow(CRect(0, 0, width, height));
 }
 
 } // namespace gui

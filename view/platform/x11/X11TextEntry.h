@@ -9,11 +9,13 @@
 #include <X11/Xlib.h>
 #include <cairo.h>
 
+#include <memory>
 #include <string>
 
 #include "host/PluginInterface.h"
 #include "view/NativeTextEntry.h"
 #include "view/platform/x11/EntryText.h"
+#include "view/platform/x11/X11BackBuffer.h"
 
 namespace gui {
 
@@ -55,7 +57,7 @@ private:
     Listener& listener;
     EntryText text;
     std::string originalText;
-    cairo_surface_t* surface = nullptr;
+    std::unique_ptr<X11BackBuffer> buffer;
     int32_t width;
     int32_t height;
     double scroll = 0.0;

@@ -2,10 +2,10 @@
 
 #include <X11/Xatom.h>
 #include <X11/cursorfont.h>
-#include <cairo-xlib.h>
 
 #include <cstdlib>
 #include <ctime>
+#include <unistd.h>
 
 #include "view/platform/x11/X11ErrorHandler.h"
 #include "view/platform/x11/X11TextEntry.h"
@@ -61,14 +61,6 @@ void setXEmbedInfo(Display* display, Window window)
                     reinterpret_cast<unsigned char*>(info), 2);
 }
 
-Visual* visualOf(Display* display, Window window)
-{
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, window, &attributes))
-        return DefaultVisual(display, DefaultScreen(display));
-    return attributes.visual;
-}
-
 bool geometryOf(Display* display, Window window, CRect& rect)
 {
     Window root;
@@ -92,6 +84,18 @@ Window parentOf(Display* display, Window window)
     return parent == root ? None : parent;
 }
 
+// A server busy with other clients now and then refuses a connection
+// (reset, or try again); a second attempt a moment later succeeds.
+Display* openDisplay()
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr))
+            return display;
+        usleep(10000);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
@@ -99,7 +103,7 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
 {
     if (!parentWindow || width <= 0 || height <= 0)
         return nullptr;
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display)
         return nullptr;
     auto parent = static_cast<Window>(reinterpret_cast<uintptr_t>(parentWindow));
@@ -136,8 +140,7 @@ X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t hei
     window = created;
     setXEmbedInfo(display, window);
     XMapWindow(display, window);
-    backBuffer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    windowSurface = cairo_xlib_surface_create(display, window, visualOf(display, window), width, height);
+    backBuffer = std::make_unique<X11BackBuffer>(display, window, width, height);
     XFlush(display);
 }
 
@@ -145,10 +148,7 @@ X11Window::~X11Window()
 {
     if (textEntry)
         textEntry->windowGone();
-    if (windowSurface)
-        cairo_surface_destroy(windowSurface);
-    if (backBuffer)
-        cairo_surface_destroy(backBuffer);
+    backBuffer.reset();
     for (Cursor cursor : cursors) {
         if (cursor != None)
             XFreeCursor(display, cursor);
@@ -310,21 +310,12 @@ CButtonState X11Window::buttonsOf(unsigned int state) const
 
 void X11Window::paintDamage()
 {
-    if (damage.isEmpty() || !backBuffer || !windowSurface)
+    if (damage.isEmpty() || !backBuffer)
         return;
     CRect update = damage;
     damage = CRect();
-    listener->windowPaint(backBuffer, update);
-    cairo_surface_flush(backBuffer);
-    cairo_t* cr = cairo_create(windowSurface);
-    cairo_rectangle(cr, update.left, update.top, update.width(), update.height());
-    cairo_clip(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, backBuffer, 0, 0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(windowSurface);
-    XFlush(display);
+    listener->windowPaint(backBuffer->surface(), update);
+    backBuffer->copyToWindow(update);
 }
 
 void X11Window::trackMouseLeave()
@@ -409,9 +400,7 @@ void X11Window::setSize(int32_t newWidth, int32_t newHeight)
     width = newWidth;
     height = newHeight;
     XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
-    cairo_surface_destroy(backBuffer);
-    backBuffer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    cairo_xlib_surface_set_size(windowSurface, width, height);
+    backBuffer->resize(width, height);
     invalidRect(CRect(0, 0, width, height));
 }
 

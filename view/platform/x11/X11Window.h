@@ -5,11 +5,12 @@
 #pragma once
 
 #include <X11/Xlib.h>
-#include <cairo.h>
 
 #include <array>
+#include <memory>
 
 #include "view/PlatformWindow.h"
+#include "view/platform/x11/X11BackBuffer.h"
 
 namespace gui {
 
@@ -55,8 +56,7 @@ private:
     int32_t width;
     int32_t height;
     PlatformWindowListener* listener;
-    cairo_surface_t* backBuffer = nullptr;
-    cairo_surface_t* windowSurface = nullptr;
+    std::unique_ptr<X11BackBuffer> backBuffer;
     CRect damage;
     bool captured = false;
     bool leaveTracked = false;

@@ -79,7 +79,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title)
+std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title,
+                                               int32_t x, int32_t y)
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
@@ -94,7 +95,7 @@ std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, co
     AdjustWindowRect(&frame, style, FALSE);
     wchar_t wideTitle[64] = L"";
     MultiByteToWideChar(CP_UTF8, 0, title, -1, wideTitle, 64);
-    HWND hwnd = CreateWindowExW(0, kClassName, wideTitle, style, 0, 0, frame.right - frame.left,
+    HWND hwnd = CreateWindowExW(0, kClassName, wideTitle, style, x, y, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!hwnd)
         return nullptr;

@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
 #include "tools/tolvo-host/HostWindow.h"
 
@@ -12,16 +13,18 @@ namespace {
 
 class X11HostWindow : public HostWindow {
 public:
-    X11HostWindow(Display* display, int32_t width, int32_t height, const char* title)
+    X11HostWindow(Display* display, int32_t width, int32_t height, const char* title, int32_t x, int32_t y)
         : display(display)
     {
         int screen = DefaultScreen(display);
-        window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, unsigned(width),
+        window = XCreateSimpleWindow(display, RootWindow(display, screen), x, y, unsigned(width),
                                      unsigned(height), 0, BlackPixel(display, screen),
                                      BlackPixel(display, screen));
         XStoreName(display, window, title);
         XSizeHints hints{};
-        hints.flags = PMinSize | PMaxSize;
+        hints.flags = PPosition | PMinSize | PMaxSize;
+        hints.x = x;
+        hints.y = y;
         hints.min_width = hints.max_width = width;
         hints.min_height = hints.max_height = height;
         XSetWMNormalHints(display, window, &hints);
@@ -91,12 +94,19 @@ private:
 
 } // namespace
 
-std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title)
+std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title,
+                                               int32_t x, int32_t y)
 {
-    Display* display = XOpenDisplay(nullptr);
+    // A busy server now and then refuses a connection; try again.
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 3 && !display; ++attempt) {
+        display = XOpenDisplay(nullptr);
+        if (!display)
+            usleep(10000);
+    }
     if (!display)
         return nullptr;
-    return std::make_unique<X11HostWindow>(display, width, height, title);
+    return std::make_unique<X11HostWindow>(display, width, height, title, x, y);
 }
 
 } // namespace tolvo

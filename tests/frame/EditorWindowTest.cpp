@@ -1,0 +1,146 @@
+// The plug-in's editor through the module, as a host drives it: the window
+// opens inside the host's window and draws, two editors live side by side,
+// the keys of the host move the focus, an instance closed with its window
+// open takes the window with it, and opening and closing leaks nothing.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "tests/frame/support/ChildWindows.h"
+#include "tests/frame/support/SystemResources.h"
+#include "tests/support/PluginFixture.h"
+#include "tools/tolvo-host/HostWindow.h"
+
+namespace tolvo {
+
+namespace {
+
+constexpr int32_t kWidth = 265, kHeight = 534;
+
+VstIntPtr pressKey(PluginInstance& plugin, unsigned char virt, unsigned char modifier = 0)
+{
+    return plugin.dispatch(effEditKeyDown, 0, virt, nullptr, float(modifier));
+}
+
+void idle(PluginInstance& plugin, HostWindow& host, int rounds = 10)
+{
+    for (int i = 0; i < rounds; ++i) {
+        host.processEvents();
+        plugin.dispatch(effEditIdle);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// Distinct colours in the window: a drawn panel has many, an empty window one.
+size_t colourCount(HostWindow& host)
+{
+    int32_t width = 0, height = 0;
+    std::vector<uint8_t> pixels = host.capturePixels(width, height);
+    std::vector<uint32_t> colours;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4 * 97) {
+        uint32_t colour = uint32_t(pixels[i]) | uint32_t(pixels[i + 1]) << 8 | uint32_t(pixels[i + 2]) << 16;
+        if (std::find(colours.begin(), colours.end(), colour) == colours.end())
+            colours.push_back(colour);
+    }
+    return colours.size();
+}
+
+class EditorWindowTest : public PluginFixture {
+protected:
+    void SetUp() override
+    {
+        PluginFixture::SetUp();
+        host = HostWindow::create(kWidth, kHeight, "editor test");
+        ASSERT_TRUE(host) << "no display";
+    }
+
+    std::unique_ptr<HostWindow> host;
+};
+
+TEST_F(EditorWindowTest, OpensInsideTheHostWindowAndDraws)
+{
+    ERect* rect = nullptr;
+    ASSERT_EQ(plugin->dispatch(effEditGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->right - rect->left, kWidth);
+    EXPECT_EQ(rect->bottom - rect->top, kHeight);
+
+    EXPECT_EQ(childWindowCount(host->handle()), 0);
+    EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);
+    EXPECT_EQ(childWindowCount(host->handle()), 1);
+    idle(*plugin, *host);
+    EXPECT_GT(colourCount(*host), 10u);
+
+    plugin->dispatch(effEditClose);
+    host->processEvents();
+    EXPECT_EQ(childWindowCount(host->handle()), 0);
+}
+
+TEST_F(EditorWindowTest, TwoEditorsWorkIndependently)
+{
+    PluginInstance second(builtModule());
+    std::unique_ptr<HostWindow> secondHost = HostWindow::create(kWidth, kHeight, "second editor", kWidth + 40, 0);
+    ASSERT_TRUE(secondHost);
+    plugin->dispatch(effEditOpen, 0, 0, host->handle());
+    second.dispatch(effEditOpen, 0, 0, secondHost->handle());
+    idle(*plugin, *host);
+    idle(second, *secondHost);
+    EXPECT_GT(colourCount(*host), 10u);
+    EXPECT_GT(colourCount(*secondHost), 10u);
+
+    // Focus is each editor's own: Tab in the second moves nothing in the first.
+    EXPECT_EQ(pressKey(second, VKEY_TAB), 1);
+    plugin->dispatch(effEditClose);
+    EXPECT_EQ(childWindowCount(host->handle()), 0);
+    EXPECT_EQ(childWindowCount(secondHost->handle()), 1);
+    idle(second, *secondHost);
+    EXPECT_EQ(pressKey(second, VKEY_TAB), 1);
+    EXPECT_GT(colourCount(*secondHost), 10u);
+    second.dispatch(effEditClose);
+}
+
+TEST_F(EditorWindowTest, TabAndShiftTabFromTheHostWalkTheTextFields)
+{
+    plugin->dispatch(effEditOpen, 0, 0, host->handle());
+    idle(*plugin, *host, 3);
+    EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 1);
+    EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 1);
+    EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 0) << "the last field should give the focus up";
+    EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 1);
+    EXPECT_EQ(pressKey(*plugin, VKEY_TAB, MODIFIER_SHIFT), 0);
+    plugin->dispatch(effEditClose);
+    EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 0) << "a closed editor took a key";
+}
+
+TEST_F(EditorWindowTest, ClosingTheInstanceWithItsWindowOpenRemovesTheWindow)
+{
+    plugin->dispatch(effEditOpen, 0, 0, host->handle());
+    idle(*plugin, *host, 3);
+    // A text field in edit holds an entry window of its own.
+    pressKey(*plugin, VKEY_TAB);
+    plugin->close();
+    plugin.reset();
+    host->processEvents();
+    EXPECT_EQ(childWindowCount(host->handle()), 0);
+}
+
+TEST_F(EditorWindowTest, OpeningAndClosingAThousandTimesLeavesNothingBehind)
+{
+    // The first round loads what an editor keeps for its whole life.
+    plugin->dispatch(effEditOpen, 0, 0, host->handle());
+    plugin->dispatch(effEditClose);
+    const long resourcesBefore = systemResourceCount();
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);
+        plugin->dispatch(effEditIdle);
+        plugin->dispatch(effEditClose);
+    }
+    host->processEvents();
+    EXPECT_EQ(childWindowCount(host->handle()), 0);
+    EXPECT_LE(systemResourceCount(), resourcesBefore + 2);
+}
+
+} // namespace
+
+} // namespace tolvo

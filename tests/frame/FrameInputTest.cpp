@@ -1,0 +1,175 @@
+// Synthetic input through the window system reaching views through the frame:
+// button bits, coordinates, capture, double clicks, the wheel, enter and exit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/frame/support/FrameHarness.h"
+#include "tests/frame/support/RecordingView.h"
+
+namespace tolvo {
+
+using namespace gui;
+
+namespace {
+
+class FrameInputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        harness = std::make_unique<FrameHarness>();
+        ASSERT_TRUE(harness->ready()) << "no window or no synthetic input";
+        left = new RecordingView(CRect(10, 10, 60, 60), "left", log);
+        right = new RecordingView(CRect(100, 10, 150, 60), "right", log);
+        harness->view->addView(left);
+        harness->view->addView(right);
+        harness->input->moveTo(kEmpty);
+        harness->pump();
+        log.clear();
+    }
+
+    void click(CPoint where)
+    {
+        harness->input->moveTo(where);
+        harness->input->press(MouseButton::Left);
+        harness->input->release(MouseButton::Left);
+    }
+
+    std::vector<ViewEvent> eventsOf(const char* view, const char* kind) const
+    {
+        std::vector<ViewEvent> found;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(found),
+                     [&](const ViewEvent& e) { return e.view == view && e.kind == kind; });
+        return found;
+    }
+
+    bool has(const char* view, const char* kind, size_t count = 1) const
+    {
+        return eventsOf(view, kind).size() >= count;
+    }
+
+    // Inside the frame but over no view; and outside the host's window.
+    static constexpr CPoint kEmpty{180, 140};
+    static constexpr CPoint kOutside{400, 300};
+
+    std::vector<ViewEvent> log;
+    std::unique_ptr<FrameHarness> harness;
+    RecordingView* left = nullptr;
+    RecordingView* right = nullptr;
+};
+
+TEST_F(FrameInputTest, PressesReachTheViewWithButtonBitsAndFrameCoordinates)
+{
+    click(CPoint(20, 30));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "up"); }));
+    ViewEvent down = eventsOf("left", "down").at(0);
+    EXPECT_EQ(down.where, CPoint(20, 30));
+    EXPECT_EQ(down.buttons, kLButton);
+    EXPECT_EQ(eventsOf("left", "up").at(0).buttons & kLButton, 0);
+
+    harness->input->moveTo(CPoint(120, 25));
+    harness->input->holdShift(true);
+    harness->input->press(MouseButton::Right);
+    harness->input->release(MouseButton::Right);
+    harness->input->holdShift(false);
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("right", "up"); }));
+    down = eventsOf("right", "down").at(0);
+    EXPECT_EQ(down.where, CPoint(120, 25));
+    EXPECT_EQ(down.buttons, kRButton | kShift);
+    EXPECT_TRUE(eventsOf("left", "down").size() == 1) << "the other view saw the second press";
+}
+
+TEST_F(FrameInputTest, HandledPressCapturesMovesOutsideTheWindowUntilRelease)
+{
+    harness->input->moveTo(CPoint(20, 30));
+    harness->input->press(MouseButton::Left);
+    harness->input->moveTo(kOutside);
+    ASSERT_TRUE(harness->pumpUntil([&] {
+        auto moves = eventsOf("left", "moved");
+        return !moves.empty() && moves.back().where == kOutside;
+    }));
+    EXPECT_EQ(eventsOf("left", "moved").back().buttons & kLButton, kLButton);
+
+    harness->input->release(MouseButton::Left);
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "up"); }));
+    EXPECT_EQ(eventsOf("left", "up").at(0).where, kOutside);
+
+    size_t movesBefore = eventsOf("left", "moved").size();
+    harness->input->moveTo(CPoint(kOutside.x + 20, kOutside.y + 10));
+    harness->pump();
+    EXPECT_EQ(eventsOf("left", "moved").size(), movesBefore) << "capture outlived the release";
+}
+
+TEST_F(FrameInputTest, UnhandledPressDoesNotCapture)
+{
+    left->downResult = kMouseEventNotHandled;
+    harness->input->moveTo(CPoint(20, 30));
+    harness->input->press(MouseButton::Left);
+    harness->input->moveTo(kOutside);
+    harness->pump(150);
+    harness->input->release(MouseButton::Left);
+    harness->pump();
+    EXPECT_TRUE(has("left", "down"));
+    EXPECT_FALSE(has("left", "up"));
+    for (const ViewEvent& event : log)
+        EXPECT_NE(event.where, kOutside) << event.view << " " << event.kind << " outside the window";
+}
+
+TEST_F(FrameInputTest, SecondQuickPressCarriesTheDoubleClickBit)
+{
+    click(CPoint(20, 30));
+    click(CPoint(21, 30));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "down", 2); }));
+    auto downs = eventsOf("left", "down");
+    EXPECT_EQ(downs[0].buttons, kLButton);
+    EXPECT_EQ(downs[1].buttons, kLButton | kDoubleClick);
+}
+
+TEST_F(FrameInputTest, WheelNotchesGiveWholeDistancesAndSmallDeltasNone)
+{
+    harness->input->moveTo(CPoint(30, 40));
+    harness->input->wheel(120);
+    harness->input->wheel(-120);
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "wheel", 2); }));
+    auto wheels = eventsOf("left", "wheel");
+    EXPECT_EQ(wheels[0].distance, 1.0f);
+    EXPECT_EQ(wheels[1].distance, -1.0f);
+    EXPECT_EQ(wheels[0].where, CPoint(30, 40));
+    EXPECT_EQ(wheels[0].buttons, 0);
+
+    if (harness->input->hasFineWheel()) {
+        harness->input->wheel(60);
+        ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "wheel", 3); }));
+        EXPECT_EQ(eventsOf("left", "wheel")[2].distance, 0.0f);
+    }
+}
+
+TEST_F(FrameInputTest, WheelDuringADragDoesNothing)
+{
+    harness->input->moveTo(CPoint(30, 40));
+    harness->input->press(MouseButton::Left);
+    harness->input->wheel(120);
+    harness->pump(150);
+    harness->input->release(MouseButton::Left);
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "up"); }));
+    EXPECT_FALSE(has("left", "wheel"));
+}
+
+TEST_F(FrameInputTest, EnterAndExitFollowThePointerBetweenViewsAndOutOfTheWindow)
+{
+    harness->input->moveTo(CPoint(20, 30));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "entered"); }));
+    EXPECT_EQ(eventsOf("left", "entered").at(0).where, CPoint(20, 30));
+
+    harness->input->moveTo(CPoint(120, 30));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("right", "entered"); }));
+    EXPECT_TRUE(has("left", "exited"));
+
+    harness->input->moveTo(kOutside);
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("right", "exited"); }));
+    EXPECT_EQ(eventsOf("left", "exited").size(), 1u);
+}
+
+} // namespace
+
+} // namespace tolvo

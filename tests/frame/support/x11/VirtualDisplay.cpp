@@ -1,0 +1,72 @@
+// Gives the frame tests an X display: the one in DISPLAY when it answers,
+// otherwise a private Xvfb started for the test program and stopped after it.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace tolvo {
+
+namespace {
+
+bool displayAnswers()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    XCloseDisplay(display);
+    return true;
+}
+
+class VirtualDisplay : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (displayAnswers())
+            return;
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        server = fork();
+        ASSERT_GE(server, 0);
+        if (server == 0) {
+            close(fds[0]);
+            std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        char number[16] = {};
+        ssize_t length = read(fds[0], number, sizeof number - 1);
+        close(fds[0]);
+        ASSERT_GT(length, 0) << "Xvfb did not start";
+        std::string display = ":" + std::string(number, size_t(length));
+        while (!display.empty() && (display.back() == '\n' || display.back() == ' '))
+            display.pop_back();
+        setenv("DISPLAY", display.c_str(), 1);
+        ASSERT_TRUE(displayAnswers()) << "no X display at " << display;
+    }
+
+    void TearDown() override
+    {
+        if (server <= 0)
+            return;
+        kill(server, SIGTERM);
+        waitpid(server, nullptr, 0);
+    }
+
+private:
+    pid_t server = 0;
+};
+
+const ::testing::Environment* const environment =
+    ::testing::AddGlobalTestEnvironment(new VirtualDisplay);
+
+} // namespace
+
+} // namespace tolvo
