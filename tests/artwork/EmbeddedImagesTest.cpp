@@ -123,13 +123,45 @@ TEST(EmbeddedImages, ButtonLampsAreLitOnlyInTheOnFrame)
         EXPECT_GT(meanLevel(strip, 52 + 36, 0, 104, 19), meanLevel(strip, 36, 0, 52, 19) + 25)
             << id;
     }
-    // The Pre button's lamp lies inside its first 36 columns; 36 and 37 are
-    // background only.
+    // The Pre button's lamp lies inside its first 36 columns.
     const DecodedImage pre = load(117);
     EXPECT_GT(at(pre, 38 + 9, 10)[1], at(pre, 9, 10)[1] + 100);
-    for (int y = 0; y < 20; ++y)
-        for (int x : {36, 37, 74, 75})
-            EXPECT_EQ(at(pre, x, y)[3], 0) << x << "," << y;
+}
+
+// The switches and the logo repaint themselves without the panel under them,
+// so their pictures are opaque and continue the panel seamlessly at the
+// places where the editor puts them.
+TEST(EmbeddedImages, ButtonsAndLogoAreOpaqueAndBlendIntoThePanel)
+{
+    const DecodedImage panel = load(123);
+    struct Placed {
+        int32_t id;
+        int left, top, frameWidth;
+        std::vector<int> backgroundColumns; // columns that show only the panel
+    };
+    const Placed placed[] = {{111, 179, 297, 52, {}}, {113, 179, 371, 52, {}},
+                             {116, 179, 334, 52, {}}, {118, 179, 408, 52, {}},
+                             {117, 58, 448, 38, {36, 37}}, {121, 7, 71, 39, {}}};
+    for (const Placed& p : placed) {
+        const DecodedImage strip = load(p.id);
+        for (int i = 0; i < strip.width * strip.height; ++i)
+            ASSERT_EQ(strip.pixels[i * 4 + 3], 255) << p.id;
+        for (int frame = 0; frame < 2; ++frame) {
+            const int x0 = frame * p.frameWidth;
+            // The corners, outside the rounded shapes but for their
+            // antialiased edge, are nearly the panel.
+            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{p.frameWidth - 1, 0},
+                                      std::pair{0, strip.height - 1}})
+                for (int c = 0; c < 3; ++c)
+                    EXPECT_NEAR(at(strip, x0 + x, y)[c], at(panel, p.left + x, p.top + y)[c], 12)
+                        << p.id << " frame " << frame << " at " << x << "," << y;
+            for (int x : p.backgroundColumns)
+                for (int y = 0; y < strip.height; ++y)
+                    EXPECT_TRUE(std::equal(at(strip, x0 + x, y), at(strip, x0 + x, y) + 4,
+                                           at(panel, p.left + x, p.top + y)))
+                        << p.id << " column " << x << " row " << y;
+        }
+    }
 }
 
 TEST(EmbeddedImages, CapNeverOutweighsItsMaskAndHasItsIndexLineOnRow23)

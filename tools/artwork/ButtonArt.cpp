@@ -121,17 +121,17 @@ void paintPreFrame(cairo_t* cr, const FontBook& fonts, double left, bool on)
 } // namespace
 
 std::unique_ptr<Image> lampButtonStrip(const FontBook& fonts, const std::string& caption,
-                                       Rgb lamp)
+                                       Rgb lamp, Image& panel, int left, int top)
 {
-    auto strip = std::make_unique<Image>(2 * kFrameWidth, kFrameHeight);
+    auto strip = panelBackedStrip(panel, left, top, kFrameWidth, kFrameHeight, 2);
     paintLampFrame(strip->cr(), fonts, 0, caption, lamp, false);
     paintLampFrame(strip->cr(), fonts, kFrameWidth, caption, lamp, true);
     return strip;
 }
 
-std::unique_ptr<Image> preButtonStrip(const FontBook& fonts)
+std::unique_ptr<Image> preButtonStrip(const FontBook& fonts, Image& panel, int left, int top)
 {
-    auto strip = std::make_unique<Image>(76, 20);
+    auto strip = panelBackedStrip(panel, left, top, 38, 20, 2);
     paintPreFrame(strip->cr(), fonts, 0, false);
     paintPreFrame(strip->cr(), fonts, 38, true);
     return strip;

@@ -62,9 +62,9 @@ void paintLogoFrame(cairo_t* cr, const FontBook& fonts, double left, bool lit)
 
 } // namespace
 
-std::unique_ptr<Image> logoStrip(const FontBook& fonts)
+std::unique_ptr<Image> logoStrip(const FontBook& fonts, Image& panel, int left, int top)
 {
-    auto strip = std::make_unique<Image>(78, 52);
+    auto strip = panelBackedStrip(panel, left, top, 39, 52, 2);
     paintLogoFrame(strip->cr(), fonts, 0, false);
     paintLogoFrame(strip->cr(), fonts, 39, true);
     return strip;

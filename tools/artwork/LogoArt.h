@@ -9,7 +9,8 @@
 
 namespace artwork {
 
-std::unique_ptr<Image> logoStrip(const FontBook& fonts);
+// Drawn over a copy of the panel at (left, top), so that it is opaque.
+std::unique_ptr<Image> logoStrip(const FontBook& fonts, Image& panel, int left, int top);
 
 // The emblem alone, also printed in the maker's block of the settings page.
 void paintEmblem(cairo_t* cr, double cx, double cy, double radius, bool lit);

@@ -166,6 +166,22 @@ void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double dep
     }
 }
 
+std::unique_ptr<Image> panelBackedStrip(Image& panel, int left, int top, int frameWidth,
+                                        int height, int frames)
+{
+    auto strip = std::make_unique<Image>(frames * frameWidth, height);
+    cairo_t* cr = strip->cr();
+    for (int frame = 0; frame < frames; ++frame) {
+        cairo_save(cr);
+        cairo_rectangle(cr, frame * frameWidth, 0, frameWidth, height);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, panel.surface(), frame * frameWidth - left, -top);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
+    return strip;
+}
+
 void insetField(cairo_t* cr, double x, double y, double w, double h, double radius, Rgb fill)
 {
     cairo_save(cr);

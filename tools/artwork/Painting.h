@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "tools/artwork/FontBook.h"
@@ -55,6 +56,10 @@ private:
 // Fine vertical brushing over a rectangle, painted pixel by pixel.
 void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double depth,
                   uint32_t seed);
+// A strip of `frames` frames side by side, each showing the panel at (left,
+// top), for pictures that must be opaque where the editor places them.
+std::unique_ptr<Image> panelBackedStrip(Image& panel, int left, int top, int frameWidth,
+                                        int height, int frames);
 // A recessed field: shaded inner edge above and left, light lip below.
 void insetField(cairo_t* cr, double x, double y, double w, double h, double radius,
                 Rgb fill);
