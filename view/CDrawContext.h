@@ -82,6 +82,8 @@ public:
 protected:
     // Used by COffscreenContext, which binds the canvas to its own bitmap.
     CDrawContext(CFrame* frame, const CRect& clip, std::unique_ptr<GraphicsCanvas> canvas);
+    // Releases the canvas ahead of the image it draws into.
+    void dropCanvas();
 
 private:
     void initDefaults();

@@ -1,0 +1,104 @@
+#include "view/CBitmap.h"
+
+#include "view/CDrawContext.h"
+#include "view/GDIPlusGlobals.h"
+#include "view/PngDecoder.h"
+#include "view/ResourceLookup.h"
+#include "view/platform/GraphicsCanvas.h"
+#include "view/platform/GraphicsImage.h"
+
+namespace gui {
+
+CBitmap::CBitmap(const CResourceDescription& description) : resourceDesc(description)
+{
+    GDIPlusGlobals::enter();
+    loadFromResource(description);
+}
+
+CBitmap::CBitmap(CFrame*, int32_t width, int32_t height) : width(width), height(height)
+{
+    GDIPlusGlobals::enter();
+    graphicsImage = GraphicsImage::createBlank(width, height);
+}
+
+CBitmap::~CBitmap()
+{
+    dispose();
+    GDIPlusGlobals::exit();
+}
+
+void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset)
+{
+    drawAlphaBlend(context, rect, offset, 255);
+}
+
+// Transparency always comes from the image's alpha channel; the transparent
+// colour is not used.
+void CBitmap::drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset)
+{
+    drawAlphaBlend(context, rect, offset, 255);
+}
+
+void CBitmap::drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset, uint8_t alpha)
+{
+    if (!context || !context->getCanvas() || rect.width() <= 0 || rect.height() <= 0)
+        return;
+    GraphicsImage* image = getGraphicsImage();
+    if (!image)
+        return;
+    const CPoint& drawingOffset = context->getOffset();
+    context->getCanvas()->drawImage(*image, rect.left + drawingOffset.x, rect.top + drawingOffset.y, offset.x,
+                                    offset.y, rect.width(), rect.height(), alpha);
+}
+
+void CBitmap::dispose()
+{
+    graphicsImage.reset();
+    bits.clear();
+    bits.shrink_to_fit();
+    noAlpha = false;
+    width = 0;
+    height = 0;
+}
+
+bool CBitmap::loadFromResource(const CResourceDescription& description)
+{
+    dispose();
+    // The module's pictures are PNG resources known by number only.
+    if (description.type != kIntegerType)
+        return false;
+    const ResourceBytes resource = findPngResource(description.id);
+    if (!resource.data)
+        return false;
+
+    // A damaged image keeps the size its header gave and the rows decoded
+    // before the fault, and so draws incomplete.
+    DecodedImage image;
+    decodePng(resource.data, resource.size, image);
+    width = image.width;
+    height = image.height;
+    if (image.pixels.size() == size_t(width) * size_t(height) * 4)
+        bits = std::move(image.pixels);
+    noAlpha = false;
+    return true;
+}
+
+bool CBitmap::loadFromPath(const void*)
+{
+    dispose();
+    return false;
+}
+
+GraphicsImage* CBitmap::getGraphicsImage()
+{
+    if (!graphicsImage && !bits.empty())
+        graphicsImage = GraphicsImage::createSharing(width, height, width * 4, bits.data());
+    return graphicsImage.get();
+}
+
+void CBitmap::setGraphicsImage(std::unique_ptr<GraphicsImage> image)
+{
+    graphicsImage = std::move(image);
+}
+
+} // namespace gui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "view/CBaseObject.h"
+#include "view/CColor.h"
+#include "view/CPoint.h"
+#include "view/CRect.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+class CDrawContext;
+class CFrame;
+class GraphicsImage;
+
+enum CResourceType : int32_t { kIntegerType = 0, kStringType = 1, kUnknownType = 2 };
+
+// Where a bitmap comes from: a numbered or named module resource, or nothing.
+struct CResourceDescription {
+    CResourceType type = kUnknownType;
+    int32_t id = 0;
+    std::string name;
+
+    CResourceDescription() = default;
+    CResourceDescription(int32_t id) : type(kIntegerType), id(id) {}
+    CResourceDescription(const char* name) : type(kStringType), name(name ? name : "") {}
+};
+
+// A picture drawn into drawing contexts, whole or one region at a time, at
+// one-to-one scale, blended by its own alpha. Decoded pixels are kept
+// premultiplied (blue, green, red, alpha bytes, rows top to bottom) and the
+// graphics library's image shares that memory.
+class CBitmap : public CBaseObject {
+public:
+    explicit CBitmap(const CResourceDescription& description);
+    // A blank image of the size, drawn into through COffscreenContext.
+    CBitmap(CFrame* frame, int32_t width, int32_t height);
+    ~CBitmap() override;
+
+    // Draw the region of the size of rect starting at offset in the bitmap
+    // at rect's top-left (moved by the context's drawing offset).
+    virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
+    virtual void drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
+    // The same with the picture's alpha scaled by alpha / 255.
+    virtual void drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(),
+                                uint8_t alpha = 128);
+    virtual void dispose();
+    virtual bool loadFromResource(const CResourceDescription& description);
+    virtual bool loadFromPath(const void* platformPath);
+
+    int32_t getWidth() const { return width; }
+    int32_t getHeight() const { return height; }
+    const CResourceDescription& getResourceDescription() const { return resourceDesc; }
+    CColor getTransparentColor() const { return transparentColor; }
+    void setTransparentColor(const CColor& color) { transparentColor = color; }
+    bool getNoAlpha() const { return noAlpha; }
+
+    // The graphics library's image, made from the decoded pixels on first use.
+    GraphicsImage* getGraphicsImage();
+    // The decoded pixels, or none.
+    uint8_t* getBits() { return bits.empty() ? nullptr : bits.data(); }
+
+protected:
+    // Lets CDIB create the image from a buffer of its own.
+    void setGraphicsImage(std::unique_ptr<GraphicsImage> image);
+
+private:
+    CResourceDescription resourceDesc;
+    int32_t width = 0;
+    int32_t height = 0;
+    CColor transparentColor = kTransparentCColor;
+    bool noAlpha = true;
+    std::unique_ptr<GraphicsImage> graphicsImage;
+    std::vector<uint8_t> bits;
+};
+
+} // namespace gui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "view/CBaseObject.h"
+
+#include <cstdint>
+
+namespace gui {
+
+// The module's one holder of the graphics library. Every bitmap and every
+// frame holds a reference while it lives; the first reference starts the
+// library and releasing the last one stops it.
+class GDIPlusGlobals : public CBaseObject {
+public:
+    static void enter();
+    static void exit();
+
+    ~GDIPlusGlobals() override;
+
+private:
+    GDIPlusGlobals();
+
+    uintptr_t token = 0;
+    static GDIPlusGlobals* instance;
+};
+
+} // namespace gui
