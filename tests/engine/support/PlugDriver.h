@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "engine/Plug.h"
@@ -17,25 +18,8 @@ public:
     Plug& operator*() { return *plug; }
     Plug* operator->() { return plug.get(); }
 
-    std::vector<float> process(const std::vector<float>& input)
-    {
-        std::vector<float> in = input;
-        std::vector<float> out(input.size(), 0.0f);
-        float* inputs[] = {in.data()};
-        float* outputs[] = {out.data()};
-        plug->processReplacing(inputs, outputs, static_cast<VstInt32>(in.size()));
-        return out;
-    }
-
-    std::vector<double> processDouble(const std::vector<double>& input)
-    {
-        std::vector<double> in = input;
-        std::vector<double> out(input.size(), 0.0);
-        double* inputs[] = {in.data()};
-        double* outputs[] = {out.data()};
-        plug->processDoubleReplacing(inputs, outputs, static_cast<VstInt32>(in.size()));
-        return out;
-    }
+    std::vector<float> process(const std::vector<float>& input) { return run(input); }
+    std::vector<double> processDouble(const std::vector<double>& input) { return run(input); }
 
     // Feeds n copies of one sample, in blocks of 1024.
     void feed(float sample, long n)
@@ -64,6 +48,20 @@ public:
     }
 
 private:
+    template <typename Sample>
+    std::vector<Sample> run(const std::vector<Sample>& input)
+    {
+        std::vector<Sample> in = input;
+        std::vector<Sample> out(input.size(), Sample(0));
+        Sample* inputs[] = {in.data()};
+        Sample* outputs[] = {out.data()};
+        if constexpr (std::is_same_v<Sample, double>)
+            plug->processDoubleReplacing(inputs, outputs, static_cast<VstInt32>(in.size()));
+        else
+            plug->processReplacing(inputs, outputs, static_cast<VstInt32>(in.size()));
+        return out;
+    }
+
     std::unique_ptr<Plug> plug;
 };
 
