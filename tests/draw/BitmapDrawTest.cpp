@@ -177,6 +177,27 @@ TEST(BitmapDraw, AnImageWithoutPixelsOrAContextWithoutCanvasDrawsNothing)
     missing->forget();
 }
 
+TEST(BitmapDraw, ResourceImagesDecodeOnceAndReadBackUnchanged)
+{
+    auto* bitmap = new CBitmap(CResourceDescription(120));
+    ASSERT_EQ(bitmap->getWidth(), 105);
+    ASSERT_EQ(bitmap->getHeight(), 11);
+    EXPECT_FALSE(bitmap->getNoAlpha());
+    EXPECT_EQ(bitmap->getResourceDescription().id, 120);
+    // The buffer of a CDIB is read back from the drawable image.
+    auto* dib = new CDIB(120);
+    ASSERT_NE(dib->getPixels(), nullptr);
+    EXPECT_TRUE(std::equal(dib->getPixels(), dib->getPixels() + 105 * 11 * 4, bitmap->getBits()));
+
+    EXPECT_FALSE(bitmap->loadFromResource(CResourceDescription("PANEL")));
+    EXPECT_EQ(bitmap->getWidth(), 0);
+    EXPECT_EQ(bitmap->getBits(), nullptr);
+    EXPECT_TRUE(bitmap->loadFromResource(CResourceDescription(119)));
+    EXPECT_EQ(bitmap->getWidth(), 78);
+    dib->forget();
+    bitmap->forget();
+}
+
 TEST(CDIB, EmptyImageStartsAllZero)
 {
     auto* dib = new CDIB(nullptr, 31, 31);

@@ -127,3 +127,20 @@ TEST(TextDraw, SharedFontsDrawTheirFaceAtTheirSize)
     EXPECT_NEAR(big, 2 * small, 3);
     context->forget();
 }
+
+TEST(TextDraw, FontsStillWorkAfterTheGraphicsLibraryStoppedAndStartedAgain)
+{
+    // Releasing the last image stops the library; the shared font's platform
+    // font from that session must be made again, not reused.
+    auto* first = blackOffscreen(60, 20);
+    const int32_t width = first->getStringWidth("0123");
+    first->drawString("0123", CPoint(2, 15));
+    const std::vector<uint8_t> firstPixels = OffscreenPixels(*first).bytes;
+    first->forget();
+
+    auto* second = blackOffscreen(60, 20);
+    EXPECT_EQ(second->getStringWidth("0123"), width);
+    second->drawString("0123", CPoint(2, 15));
+    EXPECT_EQ(OffscreenPixels(*second).bytes, firstPixels);
+    second->forget();
+}
