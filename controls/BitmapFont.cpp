@@ -12,7 +12,7 @@ constexpr char kGlyphOrder[] = "0123456789.,-LR";
 } // namespace
 
 BitmapFont::BitmapFont(CDIB* strip, int32_t cellWidth, int32_t glyphHeight, int32_t spacing)
-    : strip(strip), spacing(spacing), cellWidth(cellWidth), glyphHeight(glyphHeight)
+    : spacing(spacing), cellWidth(cellWidth), glyphHeight(glyphHeight)
 {
     std::memset(characterMap, kNotInFont, sizeof characterMap);
     if (!strip || !strip->getPixels() || cellWidth <= 0 || glyphHeight <= 0 || glyphHeight > strip->getHeight())

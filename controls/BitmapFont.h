@@ -39,7 +39,6 @@ private:
     // The glyph index of a character that lies inside the font, or -1.
     int32_t glyphOf(char character) const;
 
-    CDIB* strip;
     uint8_t characterMap[256];
     uint8_t glyphWidths[kMaxGlyphs] = {};
     int32_t spacing;

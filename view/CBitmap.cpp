@@ -32,8 +32,7 @@ void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offse
     drawAlphaBlend(context, rect, offset, 255);
 }
 
-// Transparency always comes from the image's alpha channel; the transparent
-// colour is not used.
+// Transparency always comes from the image's own alpha channel.
 void CBitmap::drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset)
 {
     drawAlphaBlend(context, rect, offset, 255);

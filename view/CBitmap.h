@@ -1,7 +1,6 @@
 #pragma once
 
 #include "view/CBaseObject.h"
-#include "view/CColor.h"
 #include "view/CPoint.h"
 #include "view/CRect.h"
 
@@ -54,8 +53,6 @@ public:
     int32_t getWidth() const { return width; }
     int32_t getHeight() const { return height; }
     const CResourceDescription& getResourceDescription() const { return resourceDesc; }
-    CColor getTransparentColor() const { return transparentColor; }
-    void setTransparentColor(const CColor& color) { transparentColor = color; }
     bool getNoAlpha() const { return noAlpha; }
 
     // The graphics library's image, made from the decoded pixels on first use.
@@ -71,7 +68,6 @@ private:
     CResourceDescription resourceDesc;
     int32_t width = 0;
     int32_t height = 0;
-    CColor transparentColor = kTransparentCColor;
     bool noAlpha = true;
     std::unique_ptr<GraphicsImage> graphicsImage;
     std::vector<uint8_t> bits;

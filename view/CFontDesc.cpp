@@ -17,20 +17,6 @@ void CFontDesc::setName(const char* newName)
     platformFont.reset();
 }
 
-void CFontDesc::setSize(int32_t newSize)
-{
-    if (newSize != size)
-        platformFont.reset();
-    size = newSize;
-}
-
-void CFontDesc::setStyle(int32_t newStyle)
-{
-    if (newStyle != style)
-        platformFont.reset();
-    style = newStyle;
-}
-
 GraphicsFont* CFontDesc::getPlatformFont()
 {
     // A font made while an earlier library session ran is stale.

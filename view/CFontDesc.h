@@ -15,7 +15,7 @@ constexpr int32_t kItalicFace = 2;
 constexpr int32_t kUnderlineFace = 4;
 
 // A font by face name, size in pixels and style bits. The platform font is
-// made on first use and kept until the name, size or style changes.
+// made on first use and kept until the name changes.
 class CFontDesc : public CBaseObject {
 public:
     CFontDesc(const char* name, int32_t size, int32_t style = 0);
@@ -24,9 +24,7 @@ public:
     const std::string& getName() const { return name; }
     void setName(const char* newName);
     int32_t getSize() const { return size; }
-    void setSize(int32_t newSize);
     int32_t getStyle() const { return style; }
-    void setStyle(int32_t newStyle);
 
     // The platform font, or none when the library could not make it.
     GraphicsFont* getPlatformFont();
