@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "editor/PlugEd.h"
 #include "engine/ParameterLaws.h"
 #include "engine/PreferencesFile.h"
 #include "host/TextCopy.h"
@@ -56,9 +57,15 @@ Plug::Plug(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, kNumProg
     updateDerived();
     lastRefreshTime = 0.0;
     processingClock = 0.0;
+    new PlugEd(this);
 }
 
-Plug::~Plug() = default;
+// An open editor window goes first, while the instance it reaches is whole.
+Plug::~Plug()
+{
+    if (editor)
+        editor->close();
+}
 
 float Plug::parameterValue(VstInt32 index) const
 {

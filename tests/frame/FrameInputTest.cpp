@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "tests/frame/support/FrameHarness.h"
 #include "tests/frame/support/RecordingView.h"
@@ -41,6 +43,24 @@ protected:
         std::copy_if(log.begin(), log.end(), std::back_inserter(found),
                      [&](const ViewEvent& e) { return e.view == view && e.kind == kind; });
         return found;
+    }
+
+    // Synthetic pointer positions may land a pixel off on some systems.
+    static bool nearOutside(const CPoint& where)
+    {
+        return std::abs(where.x - kOutside.x) <= 1 && std::abs(where.y - kOutside.y) <= 1;
+    }
+
+    // The host window is the frame's size plus 40 pixels each way.
+    static bool outsideHostWindow(const CPoint& where) { return where.x > 240 || where.y > 190; }
+
+    static std::string describe(const std::vector<ViewEvent>& events)
+    {
+        std::string text;
+        for (const ViewEvent& e : events)
+            text += e.view + " " + e.kind + " (" + std::to_string(e.where.x) + ", " + std::to_string(e.where.y) +
+                    ") " + std::to_string(e.buttons) + "\n";
+        return text;
     }
 
     bool has(const char* view, const char* kind, size_t count = 1) const
@@ -83,16 +103,18 @@ TEST_F(FrameInputTest, HandledPressCapturesMovesOutsideTheWindowUntilRelease)
 {
     harness->input->moveTo(CPoint(20, 30));
     harness->input->press(MouseButton::Left);
+    // The press is handled before the pointer moves on, as with a hand on the mouse.
+    harness->pump();
     harness->input->moveTo(kOutside);
     ASSERT_TRUE(harness->pumpUntil([&] {
         auto moves = eventsOf("left", "moved");
-        return !moves.empty() && moves.back().where == kOutside;
-    }));
+        return !moves.empty() && nearOutside(moves.back().where);
+    })) << describe(log);
     EXPECT_EQ(eventsOf("left", "moved").back().buttons & kLButton, kLButton);
 
     harness->input->release(MouseButton::Left);
     ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "up"); }));
-    EXPECT_EQ(eventsOf("left", "up").at(0).where, kOutside);
+    EXPECT_TRUE(nearOutside(eventsOf("left", "up").at(0).where));
 
     size_t movesBefore = eventsOf("left", "moved").size();
     harness->input->moveTo(CPoint(kOutside.x + 20, kOutside.y + 10));
@@ -105,6 +127,7 @@ TEST_F(FrameInputTest, UnhandledPressDoesNotCapture)
     left->downResult = kMouseEventNotHandled;
     harness->input->moveTo(CPoint(20, 30));
     harness->input->press(MouseButton::Left);
+    harness->pump();
     harness->input->moveTo(kOutside);
     harness->pump(150);
     harness->input->release(MouseButton::Left);
@@ -112,7 +135,7 @@ TEST_F(FrameInputTest, UnhandledPressDoesNotCapture)
     EXPECT_TRUE(has("left", "down"));
     EXPECT_FALSE(has("left", "up"));
     for (const ViewEvent& event : log)
-        EXPECT_NE(event.where, kOutside) << event.view << " " << event.kind << " outside the window";
+        EXPECT_FALSE(outsideHostWindow(event.where)) << event.view << " " << event.kind << " outside the window";
 }
 
 TEST_F(FrameInputTest, SecondQuickPressCarriesTheDoubleClickBit)

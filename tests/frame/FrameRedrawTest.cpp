@@ -58,9 +58,15 @@ TEST_F(FrameRedrawTest, WindowShowsTheFramesOwnOffscreenRendering)
     const CRect size = harness->view->getViewSize();
     auto* offscreen = new COffscreenContext(harness->view, size.width(), size.height());
     harness->view->drawRect(offscreen, size);
-    std::vector<uint8_t> rendered(size_t(size.width()) * size_t(size.height()) * 4);
-    ASSERT_TRUE(offscreen->getBitmap()->getGraphicsImage()->readPixels(rendered.data(), size.width() * 4));
+    // The picture is read once the context has let go of it.
+    CBitmap* bitmap = offscreen->getBitmap();
+    bitmap->remember();
     offscreen->forget();
+    std::vector<uint8_t> rendered(size_t(size.width()) * size_t(size.height()) * 4);
+    GraphicsImage* image = bitmap->getGraphicsImage();
+    bool read = image && image->readPixels(rendered.data(), size.width() * 4);
+    bitmap->forget();
+    ASSERT_TRUE(read);
 
     int32_t width = 0, height = 0;
     std::vector<uint8_t> shown = harness->host->capturePixels(width, height);

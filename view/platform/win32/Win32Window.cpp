@@ -14,19 +14,6 @@ namespace {
 // frame's window and still count as part of the editor.
 constexpr LONG kOuterSizeSlack = 60;
 
-// Only the major version is used: 6 and later compose windows themselves.
-DWORD systemMajorVersion()
-{
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&version))
-        return 0;
-#pragma GCC diagnostic pop
-    return version.dwMajorVersion;
-}
-
 CButtonState buttonsOf(WPARAM wParam)
 {
     CButtonState buttons = 0;
@@ -103,8 +90,10 @@ Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWin
     if (!className)
         return;
     classAcquired = true;
-    DWORD exStyle = systemMajorVersion() >= 6 ? WS_EX_COMPOSITED : 0;
-    hwnd = CreateWindowExW(exStyle, className, L"Window",
+    // No composited style: under wine such a window shows none of the
+    // images and text drawn into it. Painting draws every pixel once, on a
+    // background that is never erased.
+    hwnd = CreateWindowExW(0, className, L"Window",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width,
                            height, parent, nullptr, static_cast<HINSTANCE>(moduleHandle()), nullptr);
     if (!hwnd)
