@@ -19,10 +19,15 @@ endif()
 function(tolvo_add_gtest target)
   add_test(NAME ${target} COMMAND ${target} --gtest_brief=1
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  tolvo_sanitizer_environment(${target})
+endfunction()
+
+# The sanitizer settings a test running project programs needs.
+function(tolvo_sanitizer_environment test)
   if(TOLVO_SANITIZE)
     # Full unwinding lets the suppressions see the loader frames of memory
     # that system libraries allocate when the module is loaded.
-    set_tests_properties(${target} PROPERTIES ENVIRONMENT
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT
       "ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   endif()
 endfunction()

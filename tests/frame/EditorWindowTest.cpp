@@ -97,6 +97,12 @@ TEST_F(EditorWindowTest, TwoEditorsWorkIndependently)
     idle(second, *secondHost);
     EXPECT_EQ(pressKey(second, VKEY_TAB), 1);
     EXPECT_GT(colourCount(*secondHost), 10u);
+
+    // The window class the two shared is still there for a new window.
+    EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);
+    idle(*plugin, *host);
+    EXPECT_GT(colourCount(*host), 10u);
+    plugin->dispatch(effEditClose);
     second.dispatch(effEditClose);
 }
 
@@ -104,9 +110,19 @@ TEST_F(EditorWindowTest, TabAndShiftTabFromTheHostWalkTheTextFields)
 {
     plugin->dispatch(effEditOpen, 0, 0, host->handle());
     idle(*plugin, *host, 3);
+    HostLog::instance().clear();
     EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 1);
     EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 1);
+    // Each field in edit is one gesture of its parameter towards the host.
+    auto begins = HostLog::instance().callsWithOpcode(audioMasterBeginEdit);
+    auto ends = HostLog::instance().callsWithOpcode(audioMasterEndEdit);
+    ASSERT_EQ(begins.size(), 2u);
+    EXPECT_EQ(begins[0].index, 0);
+    EXPECT_EQ(begins[1].index, 1);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].index, 0);
     EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 0) << "the last field should give the focus up";
+    EXPECT_EQ(HostLog::instance().callsWithOpcode(audioMasterEndEdit).size(), 2u);
     EXPECT_EQ(pressKey(*plugin, VKEY_TAB), 1);
     EXPECT_EQ(pressKey(*plugin, VKEY_TAB, MODIFIER_SHIFT), 0);
     plugin->dispatch(effEditClose);
