@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "tests/frame/support/FrameHarness.h"
 #include "tests/frame/support/RecordingView.h"
@@ -138,6 +139,19 @@ TEST_F(FrameFocusTest, ReturnCommitsTheTypedTextAndEscapeKeepsTheOldOne)
     EXPECT_STREQ(field->getText(), "7");
     EXPECT_EQ(log.size(), 1u) << "Escape reported a change";
     EXPECT_EQ(harness->edits, (std::vector<int32_t>{1, -1, 1, -1}));
+}
+
+TEST_F(FrameFocusTest, TypingStopsAtTheLimitAndAllTypedCharactersComeBack)
+{
+    CTextEdit* field = addField(CRect(10, 10, 190, 30), 0, "");
+    harness->pump();
+    field->takeFocus();
+    ASSERT_TRUE(field->isEditing());
+    harness->pump();
+    harness->input->type(std::string(260, '7').c_str());
+    harness->input->press(EditKey::Return);
+    ASSERT_TRUE(harness->pumpUntil([&] { return !field->isEditing(); }));
+    EXPECT_EQ(std::strlen(field->getText()), 255u);
 }
 
 } // namespace
