@@ -141,6 +141,22 @@ TEST_F(EditorWindowTest, ClosingTheInstanceWithItsWindowOpenRemovesTheWindow)
     EXPECT_EQ(childWindowCount(host->handle()), 0);
 }
 
+TEST_F(EditorWindowTest, HostWindowDestroyedBeforeTheEditorClosesIsSurvived)
+{
+    plugin->dispatch(effEditOpen, 0, 0, host->handle());
+    idle(*plugin, *host, 3);
+    host.reset();
+    plugin->dispatch(effEditIdle);
+    plugin->dispatch(effEditClose);
+
+    host = HostWindow::create(kWidth, kHeight, "editor test again");
+    ASSERT_TRUE(host);
+    EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);
+    idle(*plugin, *host);
+    EXPECT_GT(colourCount(*host), 10u);
+    plugin->dispatch(effEditClose);
+}
+
 TEST_F(EditorWindowTest, OpeningAndClosingAThousandTimesLeavesNothingBehind)
 {
     // The first round loads what an editor keeps for its whole life.
