@@ -91,8 +91,7 @@ Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWin
         return;
     classAcquired = true;
     // No composited style: under wine such a window shows none of the
-    // images and text drawn into it. Painting draws every pixel once, on a
-    // background that is never erased.
+    // images and text drawn into it. Paints go through a back buffer instead.
     hwnd = CreateWindowExW(0, className, L"Window",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width,
                            height, parent, nullptr, static_cast<HINSTANCE>(moduleHandle()), nullptr);
@@ -105,6 +104,7 @@ Win32Window::~Win32Window()
 {
     if (defaultCursorStored)
         SetCursor(defaultCursor);
+    dropBackBuffer();
     if (hwnd) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         DestroyWindow(hwnd);
@@ -201,9 +201,45 @@ void Win32Window::paint()
     PAINTSTRUCT paintStruct;
     HDC device = BeginPaint(hwnd, &paintStruct);
     const RECT& area = paintStruct.rcPaint;
-    listener->windowPaint(device, CRect(area.left, area.top, area.right, area.bottom));
+    CRect update(area.left, area.top, area.right, area.bottom);
+    if (HDC buffer = backBuffer(device)) {
+        listener->windowPaint(buffer, update);
+        BitBlt(device, update.left, update.top, update.width(), update.height(), buffer, update.left,
+               update.top, SRCCOPY);
+    } else {
+        listener->windowPaint(device, update);
+    }
     EndPaint(hwnd, &paintStruct);
     DeleteObject(region);
+}
+
+HDC Win32Window::backBuffer(HDC windowDevice)
+{
+    if (bufferDevice)
+        return bufferDevice;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    bufferDevice = CreateCompatibleDC(windowDevice);
+    bufferBitmap = CreateCompatibleBitmap(windowDevice, client.right, client.bottom);
+    if (!bufferDevice || !bufferBitmap) {
+        dropBackBuffer();
+        return nullptr;
+    }
+    bufferOldBitmap = SelectObject(bufferDevice, bufferBitmap);
+    return bufferDevice;
+}
+
+void Win32Window::dropBackBuffer()
+{
+    if (bufferDevice && bufferOldBitmap)
+        SelectObject(bufferDevice, bufferOldBitmap);
+    if (bufferBitmap)
+        DeleteObject(bufferBitmap);
+    if (bufferDevice)
+        DeleteDC(bufferDevice);
+    bufferDevice = nullptr;
+    bufferBitmap = nullptr;
+    bufferOldBitmap = nullptr;
 }
 
 void Win32Window::mouseDown(WPARAM wParam, LPARAM lParam, CButtonState extra)
@@ -327,6 +363,7 @@ void Win32Window::setSize(int32_t width, int32_t height)
 {
     if (!hwnd)
         return;
+    dropBackBuffer();
     RECT own;
     GetWindowRect(hwnd, &own);
     const int dx = width - widthOf(own), dy = height - heightOf(own);

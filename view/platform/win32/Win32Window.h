@@ -1,7 +1,8 @@
 // The frame's window on Windows: a child window of the host's window with a
 // window class "Plugin%p" shared by all frames of the module. The window
 // procedure turns messages into the listener's mouse, wheel and paint calls
-// and answers the colour requests of an open text entry.
+// (painting through a back buffer) and answers the colour requests of an open
+// text entry.
 #pragma once
 
 #include <windows.h>
@@ -36,6 +37,10 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
+    // A memory device with a bitmap of the window's size: paints are drawn
+    // there and copied to the window in one go, so nothing flickers.
+    HDC backBuffer(HDC windowDevice);
+    void dropBackBuffer();
     void mouseDown(WPARAM wParam, LPARAM lParam, CButtonState extra);
     void wheel(WPARAM wParam, LPARAM lParam);
 
@@ -44,6 +49,9 @@ private:
     HCURSOR defaultCursor = nullptr;
     bool defaultCursorStored = false;
     bool classAcquired = false;
+    HDC bufferDevice = nullptr;
+    HBITMAP bufferBitmap = nullptr;
+    HGDIOBJ bufferOldBitmap = nullptr;
 };
 
 } // namespace gui
