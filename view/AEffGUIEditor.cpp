@@ -4,7 +4,7 @@
 
 #include "view/CDrawContext.h"
 #include "view/CFrame.h"
-#include "view/PlatformWindow.h"
+#include "view/TickCount.h"
 
 namespace gui {
 
@@ -16,7 +16,7 @@ int32_t knobMode = 0;
 } // namespace
 
 AEffGUIEditor::AEffGUIEditor(AudioEffectX* effect)
-    : AEffEditor(effect), lastTicks(platformTickCount()), instance(effect)
+    : AEffEditor(effect), lastTicks(systemTickCount()), instance(effect)
 {
     if (effect)
         effect->setEditor(this);

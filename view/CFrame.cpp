@@ -5,6 +5,7 @@
 #include "view/CDrawContext.h"
 #include "view/GDIPlusGlobals.h"
 #include "view/GUIEditorInterface.h"
+#include "view/TickCount.h"
 
 namespace gui {
 
@@ -259,7 +260,7 @@ void CFrame::doIdleStuff()
 
 uint32_t CFrame::getTicks() const
 {
-    return platformTickCount();
+    return systemTickCount();
 }
 
 int32_t CFrame::getKnobMode() const

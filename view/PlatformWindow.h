@@ -75,7 +75,4 @@ protected:
     PlatformWindow() = default;
 };
 
-// The system's millisecond tick count, wrapping at 32 bits.
-uint32_t platformTickCount();
-
 } // namespace gui

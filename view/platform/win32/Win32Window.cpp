@@ -78,11 +78,6 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     return window;
 }
 
-uint32_t platformTickCount()
-{
-    return GetTickCount();
-}
-
 Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWindowListener* listener)
     : listener(listener)
 {

@@ -4,7 +4,6 @@
 #include <X11/cursorfont.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <unistd.h>
 
 #include "view/platform/x11/X11ErrorHandler.h"
@@ -113,15 +112,6 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
         return nullptr;
     }
     return window;
-}
-
-uint32_t platformTickCount()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    auto milliseconds = static_cast<uint64_t>(now.tv_sec) * 1000u +
-                        static_cast<uint64_t>(now.tv_nsec) / 1000000u;
-    return static_cast<uint32_t>(milliseconds);
 }
 
 X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t height,

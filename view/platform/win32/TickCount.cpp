@@ -1,0 +1,12 @@
+#include "view/TickCount.h"
+
+#include <windows.h>
+
+namespace gui {
+
+uint32_t systemTickCount()
+{
+    return GetTickCount();
+}
+
+} // namespace gui
