@@ -4,8 +4,10 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 #include "tests/frame/support/FrameHarness.h"
+#include "tests/frame/support/RecordingView.h"
 #include "view/CControlListener.h"
 #include "view/CTextEdit.h"
 
@@ -86,6 +88,36 @@ TEST(X11FrameWindowTest, HostKeysEditTheOpenEntry)
     EXPECT_FALSE(field->isEditing());
     EXPECT_STREQ(field->getText(), "3.");
     EXPECT_EQ(listener.changes, 1);
+}
+
+// Buttons 6 and 7 turn a horizontal wheel: one notch each, on the X axis,
+// which views see with the distance negated.
+TEST(X11FrameWindowTest, SideWheelButtonsGiveHorizontalNotches)
+{
+    FrameHarness harness;
+    ASSERT_TRUE(harness.ready());
+    std::vector<ViewEvent> log;
+    harness.view->addView(new RecordingView(CRect(10, 10, 60, 60), "view", log));
+    harness.input->moveTo(CPoint(30, 30));
+    harness.pump();
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    for (unsigned int button : {7u, 6u}) {
+        XTestFakeButtonEvent(display, button, True, CurrentTime);
+        XTestFakeButtonEvent(display, button, False, CurrentTime);
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
+    std::vector<float> distances;
+    ASSERT_TRUE(harness.pumpUntil([&] {
+        distances.clear();
+        for (const ViewEvent& event : log) {
+            if (event.kind == "wheel")
+                distances.push_back(event.distance);
+        }
+        return distances.size() >= 2;
+    }));
+    EXPECT_EQ(distances, (std::vector<float>{-1.0f, 1.0f}));
 }
 
 } // namespace
