@@ -3,9 +3,11 @@
 #include <X11/Xatom.h>
 #include <X11/cursorfont.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 
+#include "view/DoubleClickTime.h"
 #include "view/platform/x11/X11ErrorHandler.h"
 #include "view/platform/x11/X11TextEntry.h"
 
@@ -15,7 +17,6 @@ namespace {
 
 constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
                             LeaveWindowMask | StructureNotifyMask;
-constexpr Time kDoubleClickTime = 500;
 constexpr int32_t kDoubleClickDistance = 4;
 constexpr unsigned int kWheelUp = 4, kWheelDown = 5, kWheelLeft = 6, kWheelRight = 7;
 constexpr unsigned int kExtraButton1 = 8, kExtraButton2 = 9;
@@ -272,12 +273,12 @@ void X11Window::buttonReleased(const XButtonEvent& event)
     }
 }
 
-// A second press of the same button within 500 ms and 4 pixels; a third press
-// starts over.
+// A second press of the same button within the double-click time (500 ms)
+// and 4 pixels; a third press starts over.
 bool X11Window::isDoubleClick(const XButtonEvent& event)
 {
     CPoint where(event.x, event.y);
-    bool isDouble = event.button == lastPressButton && event.time - lastPressTime <= kDoubleClickTime &&
+    bool isDouble = event.button == lastPressButton && event.time - lastPressTime <= Time(systemDoubleClickTime()) &&
                     std::abs(where.x - lastPressWhere.x) <= kDoubleClickDistance &&
                     std::abs(where.y - lastPressWhere.y) <= kDoubleClickDistance;
     lastPressButton = isDouble ? 0 : event.button;
