@@ -64,14 +64,7 @@ CMouseEventResult CTextEdit::onMouseDown(const CPoint&, CButtonState buttons)
         return kMouseEventNotHandled;
     if ((style & kDoubleClickStyle) && !(buttons & kDoubleClick))
         return kMouseEventNotHandled;
-    beginEdit();
     takeFocus();
-    if (!editWindow) {
-        // No entry could be opened: close the gesture begun above.
-        endEdit();
-        if (parentFrame && parentFrame->getFocusView() == this)
-            parentFrame->setFocusView(nullptr);
-    }
     return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
 }
 
@@ -91,6 +84,9 @@ void CTextEdit::takeFocus()
 {
     if (editWindow || !parentFrame)
         return;
+    // An open entry is one edit: begun here (which also makes this field the
+    // frame's focus view) and ended when the entry closes.
+    beginEdit();
     returnPressed = false;
 
     NativeTextEntry::Settings settings;
@@ -103,6 +99,11 @@ void CTextEdit::takeFocus()
     settings.backColor = backColor;
     settings.align = horiTxtAlign;
     editWindow = parentFrame->createTextEntry(settings, *this);
+    if (!editWindow) {
+        endEdit();
+        if (parentFrame->getFocusView() == this)
+            parentFrame->setFocusView(nullptr);
+    }
 }
 
 void CTextEdit::looseFocus()

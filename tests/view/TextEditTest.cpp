@@ -129,6 +129,15 @@ TEST_F(TextEditTest, AnotherControlsEditCommitsTheOpenField)
                         "host begin 4"}));
 }
 
+TEST_F(TextEditTest, FocusMovedOntoTheFieldOpensItInsideOneEdit)
+{
+    auto* container = static_cast<CViewContainer*>(frame->getView(0));
+    EXPECT_TRUE(container->advanceNextFocusView(nullptr));
+    ASSERT_NE(frame->openEntry, nullptr);
+    frame->openEntry->pressReturn();
+    EXPECT_EQ(log, (Log{"controlBeginEdit 1", "host begin 1", "host end 1", "controlEndEdit 1"}));
+}
+
 TEST_F(TextEditTest, DoubleClickStyleIgnoresASingleClick)
 {
     field->setStyle(kDoubleClickStyle);
