@@ -106,15 +106,3 @@ TEST_F(ControlTest, OtherButtonSetsDoNotReset)
     EXPECT_EQ(control->getValue(), 0.9f);
     EXPECT_TRUE(log.empty());
 }
-
-TEST_F(ControlTest, EditsWithoutFrameOrListenerSkipTheMissingParts)
-{
-    auto* loose = new TestControl(CRect(), nullptr, 9, log);
-    loose->beginEdit();
-    loose->endEdit();
-    loose->setListener(&listener);
-    loose->beginEdit();
-    loose->endEdit();
-    EXPECT_EQ(log, (Log{"controlBeginEdit 9", "controlEndEdit 9"}));
-    loose->forget();
-}

@@ -212,13 +212,3 @@ TEST(TextEditText, SetTextKeepsTheFirst255BytesWithoutSplittingACharacter)
     EXPECT_EQ(std::strlen(constructed->getText()), 255u);
     constructed->forget();
 }
-
-TEST(TextEditText, IsTypeOfNamesTheWholeChain)
-{
-    auto* field = new CTextEdit(CRect(), nullptr, 0);
-    for (const char* name : {"CTextEdit", "CParamDisplay", "CControl", "CView"})
-        EXPECT_TRUE(field->isTypeOf(name)) << name;
-    EXPECT_FALSE(field->isTypeOf("CViewContainer"));
-    EXPECT_TRUE(field->wantsFocus());
-    field->forget();
-}

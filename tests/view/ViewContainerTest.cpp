@@ -1,5 +1,7 @@
 #include "ViewTestDoubles.h"
 
+#include "view/CTextEdit.h"
+
 #include <gtest/gtest.h>
 
 using namespace gui;
@@ -270,6 +272,11 @@ TEST(ViewTypes, IsTypeOfAnswersTheClassAndEveryBase)
     EXPECT_TRUE(control->isTypeOf("CControl"));
     EXPECT_TRUE(control->isTypeOf("CView"));
     EXPECT_FALSE(control->isTypeOf("CParamDisplay"));
+    auto* field = new CTextEdit(CRect(), nullptr, 0);
+    for (const char* name : {"CTextEdit", "CParamDisplay", "CControl", "CView"})
+        EXPECT_TRUE(field->isTypeOf(name)) << name;
+    EXPECT_FALSE(field->isTypeOf("CViewContainer"));
+    field->forget();
     EXPECT_EQ(container->notify(view, kMsgCheckIfViewContainer), kMessageNotified);
     EXPECT_EQ(view->notify(container, kMsgCheckIfViewContainer), kMessageUnknown);
     view->forget();
