@@ -22,12 +22,18 @@ function(tolvo_add_gtest target)
   tolvo_sanitizer_environment(${target})
 endfunction()
 
-# The sanitizer settings a test running project programs needs.
+# The environment every test running project programs gets: preferences go to
+# a folder of the build (without its Corvath folder, so nothing is written)
+# rather than the user's own, and under sanitizers the suppressions apply.
 function(tolvo_sanitizer_environment test)
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+    "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
   if(TOLVO_SANITIZE)
     # Full unwinding lets the suppressions see the loader frames of memory
     # that system libraries allocate when the module is loaded.
-    set_tests_properties(${test} PROPERTIES ENVIRONMENT
-      "ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      "ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1"
+      "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp"
+      "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   endif()
 endfunction()
