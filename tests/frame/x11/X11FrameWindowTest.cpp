@@ -63,9 +63,9 @@ public:
 
 TEST(X11FrameWindowTest, HostKeysEditTheOpenEntry)
 {
+    CountingListener listener;
     FrameHarness harness;
     ASSERT_TRUE(harness.ready());
-    CountingListener listener;
     auto* field = new CTextEdit(CRect(10, 10, 90, 30), &listener, 0, "12");
     harness.view->addView(field);
     harness.pump();

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,6 +35,12 @@ public:
         server = fork();
         ASSERT_GE(server, 0);
         if (server == 0) {
+            // The server goes with the test program, even when that crashes,
+            // and keeps none of its output streams open.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, STDOUT_FILENO);
+            dup2(devNull, STDERR_FILENO);
             close(fds[0]);
             std::string fd = std::to_string(fds[1]);
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
