@@ -122,6 +122,28 @@ TEST_F(FrameInputTest, HandledPressCapturesMovesOutsideTheWindowUntilRelease)
     EXPECT_EQ(eventsOf("left", "moved").size(), movesBefore) << "capture outlived the release";
 }
 
+TEST_F(FrameInputTest, PressLeavesTheViewUnderThePointerUntilTheFirstMoveAfterRelease)
+{
+    harness->input->moveTo(CPoint(20, 30));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "entered"); }));
+    harness->input->press(MouseButton::Left);
+    harness->pump();
+    harness->input->moveTo(CPoint(25, 35));
+    harness->pump();
+    harness->input->release(MouseButton::Left);
+    harness->pump();
+    harness->input->moveTo(CPoint(26, 36));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "entered", 2); }));
+    std::vector<std::string> kinds;
+    for (const ViewEvent& event : log) {
+        if (kinds.empty() || kinds.back() != event.kind)
+            kinds.push_back(event.kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"entered", "exited", "down", "moved", "up", "entered"}))
+        << describe(log);
+    EXPECT_EQ(eventsOf("left", "moved").at(0).buttons & kLButton, kLButton);
+}
+
 TEST_F(FrameInputTest, UnhandledPressDoesNotCapture)
 {
     left->downResult = kMouseEventNotHandled;
