@@ -8,6 +8,7 @@
 
 #include "tests/frame/support/FrameHarness.h"
 #include "tests/frame/support/RecordingView.h"
+#include "view/CursorFunctions.h"
 
 namespace tolvo {
 
@@ -142,6 +143,28 @@ TEST_F(FrameInputTest, PressLeavesTheViewUnderThePointerUntilTheFirstMoveAfterRe
     EXPECT_EQ(kinds, (std::vector<std::string>{"entered", "exited", "down", "moved", "up", "entered"}))
         << describe(log);
     EXPECT_EQ(eventsOf("left", "moved").at(0).buttons & kLButton, kLButton);
+}
+
+TEST_F(FrameInputTest, CursorPositionIsReadAndPutBackInScreenCoordinates)
+{
+    click(CPoint(20, 30));
+    ASSERT_TRUE(harness->pumpUntil([&] { return has("left", "up"); }));
+    int32_t startX = 0, startY = 0, x = 0, y = 0;
+    ASSERT_TRUE(getCursorPosition(startX, startY));
+    harness->input->moveTo(CPoint(50, 60));
+    ASSERT_TRUE(harness->pumpUntil([&] { return getCursorPosition(x, y) && x != startX; }));
+    EXPECT_NEAR(x - startX, 30, 1);
+    EXPECT_NEAR(y - startY, 30, 1);
+
+    hideCursor(true);
+    setCursorPosition(startX + 5, startY + 5);
+    hideCursor(false);
+    CPoint where;
+    ASSERT_TRUE(harness->pumpUntil([&] {
+        return harness->view->getCurrentMouseLocation(where) && where != CPoint(50, 60);
+    }));
+    EXPECT_NEAR(where.x, 25, 1);
+    EXPECT_NEAR(where.y, 35, 1);
 }
 
 TEST_F(FrameInputTest, UnhandledPressDoesNotCapture)

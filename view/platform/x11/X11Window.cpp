@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
+#include <vector>
 
 #include "view/DoubleClickTime.h"
 #include "view/platform/x11/X11ErrorHandler.h"
@@ -84,6 +85,9 @@ Window parentOf(Display* display, Window window)
     return parent == root ? None : parent;
 }
 
+std::vector<X11Window*> openWindows;
+X11Window* lastPressedWindow = nullptr;
+
 // A server busy with other clients now and then refuses a connection
 // (reset, or try again); a second attempt a moment later succeeds.
 Display* openDisplay()
@@ -132,6 +136,7 @@ X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t hei
     setXEmbedInfo(display, window);
     XMapWindow(display, window);
     backBuffer = std::make_unique<X11BackBuffer>(display, window, width, height);
+    openWindows.push_back(this);
     XFlush(display);
 }
 
@@ -139,7 +144,12 @@ X11Window::~X11Window()
 {
     if (textEntry)
         textEntry->windowGone();
+    openWindows.erase(std::remove(openWindows.begin(), openWindows.end(), this), openWindows.end());
+    if (lastPressedWindow == this)
+        lastPressedWindow = nullptr;
     backBuffer.reset();
+    if (blankCursor != None)
+        XFreeCursor(display, blankCursor);
     for (Cursor cursor : cursors) {
         if (cursor != None)
             XFreeCursor(display, cursor);
@@ -248,6 +258,7 @@ void X11Window::buttonPressed(const XButtonEvent& event)
     CButtonState bit = buttonBit(event.button);
     if (!bit)
         return;
+    lastPressedWindow = this;
     extraButtonsHeld |= bit & (kButton4 | kButton5);
     CButtonState buttons = buttonsOf(event.state) | bit;
     if (isDoubleClick(event))
@@ -343,14 +354,46 @@ void X11Window::setCursor(CCursorType type)
     if (window == None)
         return;
     unsigned int shape = type >= kCursorDefault && type <= kCursorHand ? kShapes[type] : 0;
-    if (shape == 0) {
-        XUndefineCursor(display, window);
-    } else {
+    shownCursor = None;
+    if (shape != 0) {
         Cursor& cursor = cursors[type];
         if (cursor == None)
             cursor = XCreateFontCursor(display, shape);
-        XDefineCursor(display, window, cursor);
+        shownCursor = cursor;
     }
+    if (cursorBlank)
+        return;
+    if (shownCursor == None)
+        XUndefineCursor(display, window);
+    else
+        XDefineCursor(display, window, shownCursor);
+    XFlush(display);
+}
+
+X11Window* X11Window::pointerWindow()
+{
+    if (lastPressedWindow)
+        return lastPressedWindow;
+    return openWindows.empty() ? nullptr : openWindows.front();
+}
+
+void X11Window::setCursorBlank(bool blank)
+{
+    if (window == None || blank == cursorBlank)
+        return;
+    cursorBlank = blank;
+    if (blank && blankCursor == None) {
+        char noBits[1] = {0};
+        Pixmap empty = XCreateBitmapFromData(display, window, noBits, 1, 1);
+        XColor black{};
+        blankCursor = XCreatePixmapCursor(display, empty, empty, &black, &black, 0, 0);
+        XFreePixmap(display, empty);
+    }
+    Cursor cursor = blank ? blankCursor : shownCursor;
+    if (cursor == None)
+        XUndefineCursor(display, window);
+    else
+        XDefineCursor(display, window, cursor);
     XFlush(display);
 }
 

@@ -43,6 +43,12 @@ public:
     // The open text entry registers itself to receive its window's events.
     void setTextEntry(X11TextEntry* entry) { textEntry = entry; }
 
+    // The window the user pressed last (else any open one), or none: the one
+    // whose display the cursor functions use.
+    static X11Window* pointerWindow();
+    // Shows a blank cursor over the window in place of its own, or its own again.
+    void setCursorBlank(bool blank);
+
 private:
     void dispatch(XEvent& event);
     void buttonPressed(const XButtonEvent& event);
@@ -66,6 +72,9 @@ private:
     Time lastPressTime = 0;
     CPoint lastPressWhere;
     std::array<Cursor, kCursorHand + 1> cursors{};
+    Cursor shownCursor = None;
+    Cursor blankCursor = None;
+    bool cursorBlank = false;
     X11TextEntry* textEntry = nullptr;
 };
 
