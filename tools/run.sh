@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: set up, build the Linux plug-in, install it for the current
-# user and load it in tolvo-host.
+# user and open it in tolvo-host: its editor in a window when a display is
+# available, otherwise a test tone rendered through it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,4 +13,16 @@ mkdir -p "$HOME/.vst"
 install -m 0755 build/release/bin/Tolvo.so "$HOME/.vst/Tolvo.so"
 echo "installed $HOME/.vst/Tolvo.so"
 
-build/release/bin/tolvo-host info --plugin "$HOME/.vst/Tolvo.so"
+host=build/release/bin/tolvo-host
+plugin="$HOME/.vst/Tolvo.so"
+"$host" info --plugin "$plugin"
+
+if [ -n "${DISPLAY:-}" ] && "$host" editor --plugin "$plugin" --seconds 0.2 > /dev/null 2>&1; then
+  echo "opening the editor; close its window to end"
+  "$host" editor --plugin "$plugin"
+else
+  mkdir -p build/demo
+  "$host" tone build/demo/tone.wav
+  "$host" render build/demo/tone.wav build/demo/tone-minus6.wav --plugin "$plugin" --gain -6
+  echo "no display: rendered build/demo/tone.wav through the plug-in into build/demo/tone-minus6.wav"
+fi

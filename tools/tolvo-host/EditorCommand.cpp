@@ -11,6 +11,7 @@
 
 #include "tools/loader/PluginModule.h"
 #include "tools/tolvo-host/Commands.h"
+#include "tools/tolvo-host/HostedPlugin.h"
 #include "tools/tolvo-host/HostWindow.h"
 #include "tools/tolvo-host/PngWriter.h"
 
@@ -54,24 +55,17 @@ bool saveScreenshot(HostWindow& window, const std::string& path)
 
 int runEditor(const Arguments& arguments)
 {
-    const std::string path = pluginPath(arguments);
     std::string screenshot, secondsText;
     bool hasScreenshot = optionValue(arguments, "--screenshot", screenshot);
     bool hasSeconds = optionValue(arguments, "--seconds", secondsText);
     double seconds = hasSeconds ? std::atof(secondsText.c_str()) : (hasScreenshot ? 2.0 : 0.0);
 
-    PluginModule module(path);
-    if (!module.isLoaded()) {
-        std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), module.errorText().c_str());
+    HostedPlugin hosted(arguments);
+    if (!hosted.isReady())
         return 1;
-    }
-    PluginInstance plugin(module);
-    if (!plugin.effect()) {
-        std::fprintf(stderr, "%s: the entry returned no instance\n", path.c_str());
-        return 1;
-    }
+    PluginInstance& plugin = hosted.plugin();
     if (!(plugin.effect()->flags & effFlagsHasEditor)) {
-        std::fprintf(stderr, "%s: the plug-in has no editor\n", path.c_str());
+        std::fprintf(stderr, "%s: the plug-in has no editor\n", hosted.path().c_str());
         return 1;
     }
     plugin.dispatch(effOpen);
@@ -84,7 +78,7 @@ int runEditor(const Arguments& arguments)
     int32_t width = rect ? rect->right - rect->left : 0;
     int32_t height = rect ? rect->bottom - rect->top : 0;
     if (width <= 0 || height <= 0) {
-        std::fprintf(stderr, "%s: the editor reports no size\n", path.c_str());
+        std::fprintf(stderr, "%s: the editor reports no size\n", hosted.path().c_str());
         return 1;
     }
     std::unique_ptr<HostWindow> window = HostWindow::create(width, height, "Tolvo");

@@ -3,6 +3,7 @@
 
 #include "tools/loader/PluginModule.h"
 #include "tools/tolvo-host/Commands.h"
+#include "tools/tolvo-host/HostedPlugin.h"
 
 namespace tolvo {
 
@@ -34,19 +35,12 @@ void printFlags(VstInt32 flags)
 
 int runInfo(const Arguments& arguments)
 {
-    const std::string path = pluginPath(arguments);
-    PluginModule module(path);
-    if (!module.isLoaded()) {
-        std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), module.errorText().c_str());
+    HostedPlugin hosted(arguments);
+    if (!hosted.isReady())
         return 1;
-    }
-    PluginInstance plugin(module);
+    PluginInstance& plugin = hosted.plugin();
     AEffect* effect = plugin.effect();
-    if (!effect) {
-        std::fprintf(stderr, "%s: the entry returned no instance\n", path.c_str());
-        return 1;
-    }
-    std::printf("plug-in:        %s\n", path.c_str());
+    std::printf("plug-in:        %s\n", hosted.path().c_str());
     std::printf("effect name:    %s\n", plugin.text(effGetEffectName).c_str());
     std::printf("vendor:         %s\n", plugin.text(effGetVendorString).c_str());
     std::printf("product:        %s\n", plugin.text(effGetProductString).c_str());

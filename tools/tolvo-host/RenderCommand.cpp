@@ -10,6 +10,7 @@
 
 #include "tools/loader/PluginModule.h"
 #include "tools/tolvo-host/Commands.h"
+#include "tools/tolvo-host/HostedPlugin.h"
 #include "tools/tolvo-host/WavFile.h"
 
 namespace tolvo {
@@ -213,17 +214,10 @@ int runRender(const Arguments& arguments)
         return 1;
     }
 
-    const std::string path = pluginPath(arguments);
-    PluginModule module(path);
-    if (!module.isLoaded()) {
-        std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), module.errorText().c_str());
+    HostedPlugin hosted(arguments);
+    if (!hosted.isReady())
         return 1;
-    }
-    PluginInstance plugin(module);
-    if (!plugin.effect()) {
-        std::fprintf(stderr, "%s: the entry returned no instance\n", path.c_str());
-        return 1;
-    }
+    PluginInstance& plugin = hosted.plugin();
     plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(audio.sampleRate));
     plugin.dispatch(effSetBlockSize, 0, kBlockSize);
 
