@@ -45,13 +45,13 @@ DecodedImage decoded(const std::vector<uint8_t>& png)
 
 TEST(PngDecoder, StoresBlueGreenRedAlphaPremultipliedByAlphaOver256)
 {
-    PngSpec spec;
-    spec.width = 4;
-    spec.samples = {255, 0, 0, 128,    // half-transparent red: 255 * 128 >> 8 = 127
+    PngRecipe recipe;
+    recipe.width = 4;
+    recipe.samples = {255, 0, 0, 128,    // half-transparent red: 255 * 128 >> 8 = 127
                     10, 200, 30, 255,  // opaque: every channel loses a 256th
                     90, 80, 70, 0,     // fully transparent: all zero
                     255, 255, 255, 1}; // alpha 1 leaves 0
-    const DecodedImage image = decoded(encodePng(spec));
+    const DecodedImage image = decoded(encodePng(recipe));
     ASSERT_EQ(image.width, 4);
     ASSERT_EQ(image.height, 1);
     ASSERT_EQ(image.pixels.size(), 16u);
@@ -63,13 +63,13 @@ TEST(PngDecoder, StoresBlueGreenRedAlphaPremultipliedByAlphaOver256)
 
 TEST(PngDecoder, PaletteWithTransparencyGivesPerPixelAlpha)
 {
-    PngSpec spec;
-    spec.width = 3;
-    spec.colourType = PNG_COLOR_TYPE_PALETTE;
-    spec.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
-    spec.transparency = {0, 128}; // entry 2 has no alpha entry: opaque
-    spec.samples = {0, 1, 2};
-    const DecodedImage image = decoded(encodePng(spec));
+    PngRecipe recipe;
+    recipe.width = 3;
+    recipe.colourType = PNG_COLOR_TYPE_PALETTE;
+    recipe.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
+    recipe.transparency = {0, 128}; // entry 2 has no alpha entry: opaque
+    recipe.samples = {0, 1, 2};
+    const DecodedImage image = decoded(encodePng(recipe));
     EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{0, 0, 0, 0}));
     EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{0, 127, 0, 128}));
     EXPECT_EQ(pixel(image, 2, 0), (std::vector<uint8_t>{opaque(255), 0, 0, 255}));
@@ -77,13 +77,13 @@ TEST(PngDecoder, PaletteWithTransparencyGivesPerPixelAlpha)
 
 TEST(PngDecoder, LowDepthPaletteExpands)
 {
-    PngSpec spec;
-    spec.width = 4;
-    spec.colourType = PNG_COLOR_TYPE_PALETTE;
-    spec.bitDepth = 2;
-    spec.palette = {0, 0, 0, 100, 100, 100, 200, 0, 0, 0, 0, 200};
-    spec.samples = {0b00011011}; // indices 0, 1, 2, 3
-    const DecodedImage image = decoded(encodePng(spec));
+    PngRecipe recipe;
+    recipe.width = 4;
+    recipe.colourType = PNG_COLOR_TYPE_PALETTE;
+    recipe.bitDepth = 2;
+    recipe.palette = {0, 0, 0, 100, 100, 100, 200, 0, 0, 0, 0, 200};
+    recipe.samples = {0b00011011}; // indices 0, 1, 2, 3
+    const DecodedImage image = decoded(encodePng(recipe));
     EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(100), opaque(100), opaque(100), 255}));
     EXPECT_EQ(pixel(image, 2, 0), (std::vector<uint8_t>{0, 0, opaque(200), 255}));
     EXPECT_EQ(pixel(image, 3, 0), (std::vector<uint8_t>{opaque(200), 0, 0, 255}));
@@ -91,7 +91,7 @@ TEST(PngDecoder, LowDepthPaletteExpands)
 
 TEST(PngDecoder, GreyBecomesOpaqueRgbAndGreyAlphaKeepsItsAlpha)
 {
-    PngSpec grey;
+    PngRecipe grey;
     grey.width = 2;
     grey.colourType = PNG_COLOR_TYPE_GRAY;
     grey.samples = {0, 200};
@@ -99,7 +99,7 @@ TEST(PngDecoder, GreyBecomesOpaqueRgbAndGreyAlphaKeepsItsAlpha)
     EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{0, 0, 0, 255}));
     EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(200), opaque(200), opaque(200), 255}));
 
-    PngSpec lowGrey;
+    PngRecipe lowGrey;
     lowGrey.width = 2;
     lowGrey.colourType = PNG_COLOR_TYPE_GRAY;
     lowGrey.bitDepth = 4;
@@ -108,7 +108,7 @@ TEST(PngDecoder, GreyBecomesOpaqueRgbAndGreyAlphaKeepsItsAlpha)
     EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{opaque(255), opaque(255), opaque(255), 255}));
     EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(85), opaque(85), opaque(85), 255}));
 
-    PngSpec greyAlpha;
+    PngRecipe greyAlpha;
     greyAlpha.width = 2;
     greyAlpha.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
     greyAlpha.samples = {200, 64, 255, 0};
@@ -120,7 +120,7 @@ TEST(PngDecoder, GreyBecomesOpaqueRgbAndGreyAlphaKeepsItsAlpha)
 
 TEST(PngDecoder, TransparencyKeyOfGreyAndRgbImagesBecomesAlpha)
 {
-    PngSpec grey;
+    PngRecipe grey;
     grey.width = 2;
     grey.colourType = PNG_COLOR_TYPE_GRAY;
     grey.transparency = {50};
@@ -129,7 +129,7 @@ TEST(PngDecoder, TransparencyKeyOfGreyAndRgbImagesBecomesAlpha)
     EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{0, 0, 0, 0}));
     EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(51), opaque(51), opaque(51), 255}));
 
-    PngSpec colour;
+    PngRecipe colour;
     colour.width = 2;
     colour.colourType = PNG_COLOR_TYPE_RGB;
     colour.transparency = {1, 2, 3};
@@ -141,15 +141,15 @@ TEST(PngDecoder, TransparencyKeyOfGreyAndRgbImagesBecomesAlpha)
 
 TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByte)
 {
-    PngSpec spec;
-    spec.width = 1;
-    spec.bitDepth = 16;
-    spec.samples = {0x12, 0xAB, 0xFE, 0x01, 0x00, 0xFF, 0x80, 0x7F}; // big-endian RGBA
-    const DecodedImage image = decoded(encodePng(spec));
+    PngRecipe recipe;
+    recipe.width = 1;
+    recipe.bitDepth = 16;
+    recipe.samples = {0x12, 0xAB, 0xFE, 0x01, 0x00, 0xFF, 0x80, 0x7F}; // big-endian RGBA
+    const DecodedImage image = decoded(encodePng(recipe));
     EXPECT_EQ(pixel(image, 0, 0),
               (std::vector<uint8_t>{0, uint8_t((0xFE * 0x80) >> 8), uint8_t((0x12 * 0x80) >> 8), 0x80}));
 
-    PngSpec rgb = spec;
+    PngRecipe rgb = recipe;
     rgb.colourType = PNG_COLOR_TYPE_RGB;
     rgb.samples = {0x12, 0xAB, 0xFE, 0x01, 0x00, 0xFF};
     const DecodedImage opaqueImage = decoded(encodePng(rgb));
@@ -158,28 +158,28 @@ TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByte)
 }
 
 // A test picture whose every pixel differs from its neighbours.
-PngSpec patterned(int width, int height)
+PngRecipe patterned(int width, int height)
 {
-    PngSpec spec;
-    spec.width = width;
-    spec.height = height;
+    PngRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            spec.samples.push_back(uint8_t(x * 13 + y * 7));
-            spec.samples.push_back(uint8_t(x * 3 + y * 31));
-            spec.samples.push_back(uint8_t(x * y + 5));
-            spec.samples.push_back(uint8_t(128 + (x + y) % 128));
+            recipe.samples.push_back(uint8_t(x * 13 + y * 7));
+            recipe.samples.push_back(uint8_t(x * 3 + y * 31));
+            recipe.samples.push_back(uint8_t(x * y + 5));
+            recipe.samples.push_back(uint8_t(128 + (x + y) % 128));
         }
     }
-    return spec;
+    return recipe;
 }
 
 TEST(PngDecoder, InterlacedImageDecodesLikeItsProgressiveTwin)
 {
-    PngSpec spec = patterned(13, 11);
-    const DecodedImage progressive = decoded(encodePng(spec));
-    spec.interlaced = true;
-    const DecodedImage interlaced = decoded(encodePng(spec));
+    PngRecipe recipe = patterned(13, 11);
+    const DecodedImage progressive = decoded(encodePng(recipe));
+    recipe.interlaced = true;
+    const DecodedImage interlaced = decoded(encodePng(recipe));
     ASSERT_EQ(interlaced.width, 13);
     ASSERT_EQ(interlaced.height, 11);
     EXPECT_EQ(interlaced.pixels, progressive.pixels);
@@ -187,9 +187,9 @@ TEST(PngDecoder, InterlacedImageDecodesLikeItsProgressiveTwin)
 
 TEST(PngDecoder, TruncatedDataKeepsTheRowsReadAndNeverReadsPastTheEnd)
 {
-    PngSpec spec = patterned(16, 64);
-    spec.stored = true; // rows lie in the file in order, so a cut loses the lower ones
-    const std::vector<uint8_t> png = encodePng(spec);
+    PngRecipe recipe = patterned(16, 64);
+    recipe.stored = true; // rows lie in the file in order, so a cut loses the lower ones
+    const std::vector<uint8_t> png = encodePng(recipe);
     const DecodedImage full = decoded(png);
 
     // Every cut, each copied into a buffer of exactly its own length so that

@@ -6,7 +6,7 @@
 
 namespace tolvo {
 
-struct PngSpec {
+struct PngRecipe {
     int width = 1;
     int height = 1;
     int colourType = 6; // PNG_COLOR_TYPE_RGB_ALPHA
@@ -18,6 +18,6 @@ struct PngSpec {
     std::vector<uint8_t> transparency; // tRNS: palette alphas, or one grey / RGB 16-bit key
 };
 
-std::vector<uint8_t> encodePng(const PngSpec& spec);
+std::vector<uint8_t> encodePng(const PngRecipe& recipe);
 
 } // namespace tolvo
