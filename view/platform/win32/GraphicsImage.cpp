@@ -78,6 +78,13 @@ bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
         nativeImage->lastStatus = status;
         return false;
     }
+    if (!data.Scan0) {
+        // Wine grants the lock of a bitmap a graphics object still draws on
+        // without giving its pixels.
+        GdipBitmapUnlockBits(nativeImage->bitmap, &data);
+        nativeImage->lastStatus = ObjectBusy;
+        return false;
+    }
     for (int32_t row = 0; row < height; ++row)
         std::memcpy(destination + size_t(row) * stride, static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride,
                     size_t(width) * 4);
@@ -97,6 +104,13 @@ bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
         GdipBitmapLockBits(nativeImage->bitmap, &whole, ImageLockModeWrite, PixelFormat32bppPARGB, &data);
     if (status != Ok) {
         nativeImage->lastStatus = status;
+        return false;
+    }
+    if (!data.Scan0) {
+        // Wine grants the lock of a bitmap a graphics object still draws on
+        // without giving its pixels.
+        GdipBitmapUnlockBits(nativeImage->bitmap, &data);
+        nativeImage->lastStatus = ObjectBusy;
         return false;
     }
     for (int32_t row = 0; row < height; ++row)
