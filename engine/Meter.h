@@ -1,12 +1,13 @@
-// One metering point (before or after the gain stage): envelope, highest
-// envelope since the last readout and sum of squares since the last readout,
-// for two channel slots of which this mono build feeds slot 0. The audio
-// thread updates the values while the editor reads and resets them.
+// One metering point (before or after the gain stage) as the editor reads it:
+// envelope, highest envelope since the last readout and sum of squares since
+// the last readout, for two channel slots of which this mono build feeds
+// slot 0. The audio thread works on a MeterBlock for the length of a block and
+// publishes it here at the end; the editor reads and resets the values.
 #pragma once
 
 #include <atomic>
 
-#include "engine/TinyFlush.h"
+#include "engine/MeterBlock.h"
 
 struct Meter {
     static constexpr int kSlots = 2;
@@ -17,31 +18,17 @@ struct Meter {
 
     Meter() { clear(); }
 
-    void clear()
+    void clear();
+
+    // Slot 0 as a block starts: the envelope and sum go on from their
+    // published values, the block's own peak from zero.
+    MeterBlock startBlock() const
     {
-        for (int slot = 0; slot < kSlots; ++slot) {
-            envelope[slot].store(0.0, std::memory_order_relaxed);
-            sumOfSquares[slot].store(0.0, std::memory_order_relaxed);
-            peak[slot].store(0.0, std::memory_order_relaxed);
-        }
+        const double sum = sumOfSquares[0].load(std::memory_order_relaxed);
+        return {envelope[0].load(std::memory_order_relaxed), 0.0, sum, sum};
     }
 
-    // Feeds the magnitude a to slot 0. Only the audio thread changes the
-    // envelope, so the gain loop holds it in `level` for the length of a block
-    // and each update publishes it; peak and sum are read afresh, since a
-    // readout resets them. Tiny envelope and sum values are flushed after the
-    // update (the peak is not).
-    void update(double a, double& level, double attack, double release)
-    {
-        constexpr auto relaxed = std::memory_order_relaxed;
-        if (a > level)
-            level = level + (a - level) * attack;
-        else
-            level = level * release;
-        if (level > peak[0].load(relaxed))
-            peak[0].store(level, relaxed);
-        level = flushTiny(level);
-        envelope[0].store(level, relaxed);
-        sumOfSquares[0].store(flushTiny(sumOfSquares[0].load(relaxed) + a * a), relaxed);
-    }
+    // Lock-free hand-over of a finished block that a readout may be resetting
+    // at the same moment; no sample is lost or counted twice.
+    void publish(const MeterBlock& block);
 };

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/SaturatingCount.h"
+
 namespace {
 
 constexpr auto relaxed = std::memory_order_relaxed;
@@ -19,38 +21,41 @@ MeterCoefficients Metering::coefficients() const
     return {attack.load(relaxed), release.load(relaxed)};
 }
 
-Metering::Levels Metering::levels() const
+void Metering::publish(Block block, int32_t frames)
 {
-    return {input.envelope[0].load(relaxed), output.envelope[0].load(relaxed)};
+    input.publish(block.input);
+    output.publish(block.output);
+    int32_t seen = count.load(relaxed);
+    while (!count.compare_exchange_weak(seen, saturatingAdd(seen, frames), relaxed)) {
+    }
 }
 
-bool Metering::read(MeterReadout& out)
+// Each value is taken and reset in one exchange, so a block published at the
+// same moment lands whole in this readout or the next. The values are separate
+// atomics, though: a block's squares may reach one readout and its count the
+// next, which the following readout evens out.
+int32_t Metering::read(MeterReadout& out)
 {
     Meter* const points[] = {&input, &output};
     for (int point = 0; point < 2; ++point) {
         for (int slot = 0; slot < Meter::kSlots; ++slot) {
             const int offset = 2 * point + slot;
             out.values[kReadInputEnvelope + offset] = points[point]->envelope[slot].load(relaxed);
-            out.values[kReadInputPeak + offset] = points[point]->peak[slot].load(relaxed);
-            points[point]->peak[slot].store(0.0, relaxed);
+            out.values[kReadInputPeak + offset] = points[point]->peak[slot].exchange(0.0, relaxed);
         }
     }
 
-    const int32_t counted = count.load(relaxed);
+    const int32_t counted = count.exchange(0, relaxed);
     if (counted == 0)
-        return false;
+        return 0;
     const double k = 1.0 / counted;
     for (int point = 0; point < 2; ++point) {
         for (int slot = 0; slot < Meter::kSlots; ++slot) {
-            const double sum = points[point]->sumOfSquares[slot].load(relaxed);
+            const double sum = points[point]->sumOfSquares[slot].exchange(0.0, relaxed);
             out.values[kReadInputRms + 2 * point + slot] = std::sqrt(k * sum);
         }
     }
-    count.store(0, relaxed);
-    for (Meter* point : points)
-        for (int slot = 0; slot < Meter::kSlots; ++slot)
-            point->sumOfSquares[slot].store(0.0, relaxed);
-    return true;
+    return counted;
 }
 
 void Metering::clear()

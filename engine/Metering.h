@@ -1,6 +1,7 @@
 // The input and output meters of an instance, their shared sample count and
-// the envelope coefficients of the current ballistics. Updated per sample by
-// the gain loop, read and reset by the editor through read().
+// the envelope coefficients of the current ballistics. The gain loop meters a
+// block in a Metering::Block and publishes it at the block's end; the editor
+// reads and resets the meters through read().
 #pragma once
 
 #include <atomic>
@@ -9,15 +10,15 @@
 
 #include "engine/Ballistics.h"
 #include "engine/Meter.h"
+#include "engine/MeterBlock.h"
 #include "engine/MeterReadout.h"
-#include "engine/SaturatingCount.h"
 
 class Metering {
 public:
-    // The slot-0 envelopes, which the gain loop holds while it runs a block.
-    struct Levels {
-        double input;
-        double output;
+    // Both metering points while the gain loop runs a block.
+    struct Block {
+        MeterBlock input;
+        MeterBlock output;
     };
 
     Metering() = default;
@@ -26,26 +27,32 @@ public:
 
     void setCoefficients(const MeterCoefficients& coefficients);
     MeterCoefficients coefficients() const;
-    Levels levels() const;
 
-    // Before the gain stage; advances the sample count. The loop passes the
-    // coefficients it read at the start of the block or at the last refresh.
-    void updateInput(double x, Levels& held, const MeterCoefficients& k)
+    Block startBlock() const { return {input.startBlock(), output.startBlock()}; }
+
+    // Before the gain stage. The loop passes the coefficients it read at the
+    // start of the block or at the last refresh.
+    static void updateInput(double x, Block& block, const MeterCoefficients& k)
     {
-        input.update(magnitude(x), held.input, k.attack, k.release);
-        count.store(saturatingIncrement(count.load(std::memory_order_relaxed)),
-                    std::memory_order_relaxed);
+        block.input.update(magnitude(x), k.attack, k.release);
     }
 
     // After the gain stage.
-    void updateOutput(double y, Levels& held, const MeterCoefficients& k)
+    static void updateOutput(double y, Block& block, const MeterCoefficients& k)
     {
-        output.update(magnitude(y), held.output, k.attack, k.release);
+        block.output.update(magnitude(y), k.attack, k.release);
     }
 
+    // Hands over a block of `frames` samples: both meters, then the count.
+    // The block is taken by value so that the loop's own copy never has its
+    // address taken and can live in registers.
+    void publish(Block block, int32_t frames);
+
     // Envelopes and peaks always; RMS values only when samples were counted
-    // since the previous readout (then true). Peaks, sums and count restart.
-    bool read(MeterReadout& out);
+    // since the previous readout. Returns the number of samples the RMS values
+    // cover (0: none, RMS values left as they were). Peaks, sums and count
+    // restart.
+    int32_t read(MeterReadout& out);
 
     // Everything back to silence: envelopes, peaks, sums and count.
     void clear();

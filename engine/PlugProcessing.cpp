@@ -59,22 +59,25 @@ void Plug::runGainLoop(Sample** inputs, Sample** outputs, VstInt32 sampleFrames)
     double target = targetGain.load(relaxed);
     double clockStep = samplePeriod.load(relaxed) * kMillisecondsPerSecond;
     MeterCoefficients coefficients = meters.coefficients();
-    Metering::Levels levels = meters.levels();
+    // The meters run in local variables and are published once, at the end.
+    Metering::Block metered = meters.startBlock();
     double clock = processingClock;
+    double nextRefresh = lastRefreshTime + kRefreshIntervalMs;
     for (VstInt32 i = 0; i < sampleFrames; ++i) {
         gain = flushTiny(gain + (target - gain) * kSmoothing);
         clock = clock + clockStep;
-        if (clock >= lastRefreshTime + kRefreshIntervalMs) {
+        if (clock >= nextRefresh) {
             lastRefreshTime = clock;
+            nextRefresh = clock + kRefreshIntervalMs;
             updateGainAndBallistics();
             target = targetGain.load(relaxed);
             clockStep = samplePeriod.load(relaxed) * kMillisecondsPerSecond;
             coefficients = meters.coefficients();
         }
         const double x = in[i];
-        meters.updateInput(x, levels, coefficients);
+        Metering::updateInput(x, metered, coefficients);
         const double y = flushTiny(x * gain);
-        meters.updateOutput(y, levels, coefficients);
+        Metering::updateOutput(y, metered, coefficients);
         if constexpr (accumulate)
             out[i] = out[i] + static_cast<Sample>(y);
         else
@@ -82,6 +85,7 @@ void Plug::runGainLoop(Sample** inputs, Sample** outputs, VstInt32 sampleFrames)
     }
     processingClock = clock;
     currentGain.store(gain, relaxed);
+    meters.publish(metered, sampleFrames);
 }
 
 void Plug::updateGainAndBallistics()
@@ -117,5 +121,5 @@ void Plug::setSampleRate(float rate)
 
 bool Plug::getMeters(MeterReadout* out)
 {
-    return out && meters.read(*out);
+    return out && meters.read(*out) > 0;
 }

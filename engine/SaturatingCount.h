@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-inline int32_t saturatingIncrement(int32_t count)
+// count + n for n >= 0, held at INT32_MAX.
+inline int32_t saturatingAdd(int32_t count, int32_t n)
 {
-    return count < INT32_MAX ? count + 1 : count;
+    return count > INT32_MAX - n ? INT32_MAX : count + n;
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "engine/Ballistics.h"
 #include "engine/SaturatingCount.h"
+#include "engine/TinyFlush.h"
 #include "tests/engine/support/PlugDriver.h"
 
 namespace tolvo {
@@ -161,11 +164,72 @@ TEST(Metering, EnvelopesDecayToExactZeroWithoutSubnormals)
     EXPECT_TRUE(reachedZero);
 }
 
+// One metering point updated sample by sample, as a readout describes it.
+struct ReferenceMeter {
+    double envelope = 0.0;
+    double peak = 0.0;
+    double sum = 0.0;
+
+    void update(double s, const MeterCoefficients& k)
+    {
+        const double a = std::fabs(s);
+        envelope = a > envelope ? envelope + (a - envelope) * k.attack : envelope * k.release;
+        peak = std::max(peak, envelope);
+        envelope = flushTiny(envelope);
+        sum = flushTiny(sum + a * a);
+    }
+};
+
+// Blocks of uneven length with readouts between some of them: every readout
+// equals sample-by-sample metering to the last bit, however the samples were
+// split into blocks.
+TEST(Metering, ReadoutsMatchSampleBySampleMeteringOverUnevenBlocks)
+{
+    PlugDriver plug;
+    plug->getSettings()->set(kSettingBallistics, kPpm);
+    plug->setParameter(kParamGain, 0.3f);
+    const MeterCoefficients k = ballisticsCoefficients(kPpm, 44100.0);
+    ReferenceMeter input;
+    ReferenceMeter output;
+    int32_t count = 0;
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> sample(-1.0, 1.0);
+    for (int block = 0; block < 400; ++block) {
+        std::vector<double> samples(random() % 1500);
+        const double level = block % 7 == 0 ? 0.0 : 1.0 / (1 + block % 5);
+        for (double& s : samples)
+            s = level * sample(random);
+        const std::vector<double> result = plug.processDouble(samples);
+        for (size_t i = 0; i < samples.size(); ++i) {
+            input.update(samples[i], k);
+            output.update(result[i], k);
+        }
+        count += static_cast<int32_t>(samples.size());
+        if (random() % 3 != 0)
+            continue;
+        MeterReadout readout{};
+        ASSERT_EQ(plug->getMeters(&readout), count > 0) << block;
+        EXPECT_EQ(readout.values[kReadInputEnvelope], input.envelope) << block;
+        EXPECT_EQ(readout.values[kReadOutputEnvelope], output.envelope) << block;
+        EXPECT_EQ(readout.values[kReadInputPeak], input.peak) << block;
+        EXPECT_EQ(readout.values[kReadOutputPeak], output.peak) << block;
+        if (count > 0) {
+            EXPECT_EQ(readout.values[kReadInputRms], std::sqrt(1.0 / count * input.sum)) << block;
+            EXPECT_EQ(readout.values[kReadOutputRms], std::sqrt(1.0 / count * output.sum))
+                << block;
+        }
+        input.peak = output.peak = input.sum = output.sum = 0.0;
+        count = 0;
+    }
+}
+
 TEST(Metering, SampleCountSaturatesInsteadOfWrapping)
 {
-    EXPECT_EQ(saturatingIncrement(0), 1);
-    EXPECT_EQ(saturatingIncrement(INT32_MAX - 1), INT32_MAX);
-    EXPECT_EQ(saturatingIncrement(INT32_MAX), INT32_MAX);
+    EXPECT_EQ(saturatingAdd(0, 1), 1);
+    EXPECT_EQ(saturatingAdd(7, 4096), 4103);
+    EXPECT_EQ(saturatingAdd(INT32_MAX - 10, 10), INT32_MAX);
+    EXPECT_EQ(saturatingAdd(INT32_MAX - 10, 11), INT32_MAX);
+    EXPECT_EQ(saturatingAdd(INT32_MAX, INT32_MAX), INT32_MAX);
 }
 
 TEST(Metering, ResumeClearsTheMeters)

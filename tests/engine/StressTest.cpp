@@ -1,15 +1,18 @@
 // One thread processes audio while another sets parameters, changes settings,
 // reads the meters and gets and sets the state block. Run under
 // ThreadSanitizer, nothing may be reported; in any build the audio stays
-// finite and the parameters within range.
+// finite, the parameters within range, and the meter readouts together hold
+// every sample metered.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <thread>
 
+#include "engine/Metering.h"
 #include "tests/engine/support/PlugDriver.h"
 
 namespace tolvo {
@@ -82,6 +85,62 @@ TEST(Stress, AudioThreadAgainstControlThread)
         const float current = plug->getParameter(index);
         EXPECT_TRUE(current >= 0.0f && current <= 1.0f);
     }
+}
+
+// Blocks of uneven length at constant levels (squares 0.25 in, 0.0625 out,
+// so every sum is exact) against readouts as fast as they come: over all
+// readouts the counts add up to the samples metered and the sums to their
+// squares, however the readouts fell between or into the blocks.
+TEST(Stress, MeterReadoutsLoseNoSample)
+{
+    Metering meters;
+    const MeterCoefficients k{1.0, 1.0}; // the envelope and every peak stay at 0.5
+    std::atomic<bool> done{false};
+    int64_t metered = 0;
+
+    std::thread audio([&] {
+        std::mt19937 random(3);
+        for (int block = 0; block < 20000; ++block) {
+            const int32_t frames = static_cast<int32_t>(1 + random() % 600);
+            Metering::Block running = meters.startBlock();
+            for (int32_t i = 0; i < frames; ++i) {
+                Metering::updateInput(0.5, running, k);
+                Metering::updateOutput(-0.25, running, k);
+            }
+            meters.publish(running, frames);
+            metered += frames;
+        }
+        done = true;
+    });
+
+    int64_t counted = 0;
+    double inputSquares = 0.0;
+    double outputSquares = 0.0;
+    long readouts = 0;
+    auto take = [&] {
+        MeterReadout readout{};
+        const int32_t n = meters.read(readout);
+        EXPECT_TRUE(readout.values[kReadInputPeak] == 0.0 ||
+                    readout.values[kReadInputPeak] == 0.5);
+        if (n == 0)
+            return false;
+        counted += n;
+        inputSquares += readout.values[kReadInputRms] * readout.values[kReadInputRms] * n;
+        outputSquares += readout.values[kReadOutputRms] * readout.values[kReadOutputRms] * n;
+        ++readouts;
+        return true;
+    };
+    while (!done.load())
+        take();
+    audio.join();
+    while (take()) {
+    }
+
+    EXPECT_GT(readouts, 1);
+    EXPECT_EQ(counted, metered);
+    const double samples = static_cast<double>(metered);
+    EXPECT_NEAR(inputSquares, 0.25 * samples, 1e-9 * samples);
+    EXPECT_NEAR(outputSquares, 0.0625 * samples, 1e-9 * samples);
 }
 
 } // namespace
