@@ -8,7 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build/windows}
-libpng="$PWD/$build/libpng"
+case "$build" in
+  /*) ;;
+  *) build="$PWD/$build" ;;
+esac
+libpng="$build/libpng"
 
 seconds() { date +%s.%N; }
 elapsed() { awk -v a="$1" -v b="$(seconds)" 'BEGIN { printf "%.1f s", b - a }'; }
@@ -28,7 +32,7 @@ echo "cross build: $(elapsed "$start")"
 # can be created; waiting for it lets the prefix settle before the display
 # goes away. The test programs run one at a time: they share the display,
 # its focus and its cursor.
-export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" WINEARCH=win64
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" WINEARCH=win64
 start=$(seconds)
 xvfb-run -a bash -c '
   status=0
