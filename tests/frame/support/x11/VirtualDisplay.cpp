@@ -48,13 +48,15 @@ public:
             _exit(127);
         }
         close(fds[1]);
-        char number[16] = {};
-        ssize_t length = read(fds[0], number, sizeof number - 1);
+        // Xvfb writes the number and the line end separately and dies when the
+        // pipe is closed in between, so the whole line is read first.
+        std::string number;
+        char byte = 0;
+        while (read(fds[0], &byte, 1) == 1 && byte != '\n')
+            number += byte;
         close(fds[0]);
-        ASSERT_GT(length, 0) << "Xvfb did not start";
-        std::string display = ":" + std::string(number, size_t(length));
-        while (!display.empty() && (display.back() == '\n' || display.back() == ' '))
-            display.pop_back();
+        ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+        std::string display = ":" + number;
         setenv("DISPLAY", display.c_str(), 1);
         ASSERT_TRUE(displayAnswers()) << "no X display at " << display;
     }
