@@ -67,30 +67,48 @@ int32_t GraphicsImage::getHeight() const
     return int32_t(height);
 }
 
+namespace {
+
+// Locks the whole bitmap as premultiplied 32-bit pixels. False, with the
+// status kept, when the lock fails or gives no pixels (wine grants the lock of
+// a bitmap a graphics object still draws on without giving its pixels).
+bool lockWhole(GraphicsImage::Native& native, int32_t width, int32_t height, ImageLockMode mode,
+               BitmapData& data)
+{
+    GpRect whole(0, 0, width, height);
+    const GpStatus status = GdipBitmapLockBits(native.bitmap, &whole, mode, PixelFormat32bppPARGB, &data);
+    if (status != Ok) {
+        native.lastStatus = status;
+        return false;
+    }
+    if (!data.Scan0) {
+        GdipBitmapUnlockBits(native.bitmap, &data);
+        native.lastStatus = ObjectBusy;
+        return false;
+    }
+    return true;
+}
+
+void unlock(GraphicsImage::Native& native, BitmapData& data)
+{
+    const GpStatus status = GdipBitmapUnlockBits(native.bitmap, &data);
+    if (status != Ok)
+        native.lastStatus = status;
+}
+
+} // namespace
+
 bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
 {
     const int32_t width = getWidth();
     const int32_t height = getHeight();
-    GpRect whole(0, 0, width, height);
     BitmapData data;
-    GpStatus status = GdipBitmapLockBits(nativeImage->bitmap, &whole, ImageLockModeRead, PixelFormat32bppPARGB, &data);
-    if (status != Ok) {
-        nativeImage->lastStatus = status;
+    if (!lockWhole(*nativeImage, width, height, ImageLockModeRead, data))
         return false;
-    }
-    if (!data.Scan0) {
-        // Wine grants the lock of a bitmap a graphics object still draws on
-        // without giving its pixels.
-        GdipBitmapUnlockBits(nativeImage->bitmap, &data);
-        nativeImage->lastStatus = ObjectBusy;
-        return false;
-    }
     for (int32_t row = 0; row < height; ++row)
         std::memcpy(destination + size_t(row) * stride, static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride,
                     size_t(width) * 4);
-    status = GdipBitmapUnlockBits(nativeImage->bitmap, &data);
-    if (status != Ok)
-        nativeImage->lastStatus = status;
+    unlock(*nativeImage, data);
     return true;
 }
 
@@ -98,27 +116,13 @@ bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
 {
     const int32_t width = getWidth();
     const int32_t height = getHeight();
-    GpRect whole(0, 0, width, height);
     BitmapData data;
-    GpStatus status =
-        GdipBitmapLockBits(nativeImage->bitmap, &whole, ImageLockModeWrite, PixelFormat32bppPARGB, &data);
-    if (status != Ok) {
-        nativeImage->lastStatus = status;
+    if (!lockWhole(*nativeImage, width, height, ImageLockModeWrite, data))
         return false;
-    }
-    if (!data.Scan0) {
-        // Wine grants the lock of a bitmap a graphics object still draws on
-        // without giving its pixels.
-        GdipBitmapUnlockBits(nativeImage->bitmap, &data);
-        nativeImage->lastStatus = ObjectBusy;
-        return false;
-    }
     for (int32_t row = 0; row < height; ++row)
         std::memcpy(static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride, source + size_t(row) * stride,
                     size_t(width) * 4);
-    status = GdipBitmapUnlockBits(nativeImage->bitmap, &data);
-    if (status != Ok)
-        nativeImage->lastStatus = status;
+    unlock(*nativeImage, data);
     return true;
 }
 
