@@ -2,6 +2,7 @@
 target_sources(tolvo_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EntryText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11BackBuffer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11Display.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11ErrorHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11TextEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11Window.cpp)

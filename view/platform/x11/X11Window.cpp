@@ -1,11 +1,11 @@
 #include "view/platform/x11/X11Window.h"
+#include "view/platform/x11/X11Display.h"
 
 #include <X11/Xatom.h>
 #include <X11/cursorfont.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 #include "view/DoubleClickTime.h"
@@ -88,18 +88,6 @@ Window parentOf(Display* display, Window window)
 std::vector<X11Window*> openWindows;
 X11Window* lastPressedWindow = nullptr;
 
-// A server busy with other clients now and then refuses a connection
-// (reset, or try again); a second attempt a moment later succeeds.
-Display* openDisplay()
-{
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (Display* display = XOpenDisplay(nullptr))
-            return display;
-        usleep(10000);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
@@ -107,7 +95,7 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
 {
     if (!parentWindow || width <= 0 || height <= 0)
         return nullptr;
-    Display* display = openDisplay();
+    Display* display = openX11Display();
     if (!display)
         return nullptr;
     auto parent = static_cast<Window>(reinterpret_cast<uintptr_t>(parentWindow));

@@ -1,5 +1,5 @@
 #include "tests/frame/support/ChildWindows.h"
-#include "tests/frame/support/x11/TestDisplay.h"
+#include "view/platform/x11/X11Display.h"
 
 #include <X11/Xlib.h>
 
@@ -9,7 +9,7 @@ namespace tolvo {
 
 int childWindowCount(void* window)
 {
-    Display* display = openTestDisplay();
+    Display* display = gui::openX11Display();
     if (!display)
         return -1;
     Window root = None, parent = None;

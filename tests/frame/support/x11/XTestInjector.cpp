@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "tests/frame/support/InputInjector.h"
-#include "tests/frame/support/x11/TestDisplay.h"
+#include "view/platform/x11/X11Display.h"
 
 namespace tolvo {
 
@@ -89,7 +89,7 @@ private:
 
 std::unique_ptr<InputInjector> InputInjector::create(void* frameWindow)
 {
-    Display* display = openTestDisplay();
+    Display* display = gui::openX11Display();
     if (!display)
         return nullptr;
     int event = 0, error = 0, major = 0, minor = 0;

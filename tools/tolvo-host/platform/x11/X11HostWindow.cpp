@@ -3,9 +3,9 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <unistd.h>
 
 #include "tools/tolvo-host/HostWindow.h"
+#include "view/platform/x11/X11Display.h"
 
 namespace tolvo {
 
@@ -97,13 +97,7 @@ private:
 std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title,
                                                int32_t x, int32_t y)
 {
-    // A busy server now and then refuses a connection; try again.
-    Display* display = nullptr;
-    for (int attempt = 0; attempt < 3 && !display; ++attempt) {
-        display = XOpenDisplay(nullptr);
-        if (!display)
-            usleep(10000);
-    }
+    Display* display = gui::openX11Display();
     if (!display)
         return nullptr;
     return std::make_unique<X11HostWindow>(display, width, height, title, x, y);
