@@ -1,0 +1,60 @@
+#include "controls/PanelPicture.h"
+
+#include "controls/CDIB.h"
+#include "view/CDrawContext.h"
+
+#include <algorithm>
+#include <cstring>
+
+PanelPicture::PanelPicture(const CDIB* panel, const gui::CRect& area)
+    : area(area),
+      width(std::max<int32_t>(0, area.width())),
+      height(std::max<int32_t>(0, area.height())),
+      background(new CDIB(nullptr, width, height)),
+      work(new CDIB(nullptr, width, height)),
+      rowBytes(background->getWidth() * 4)
+{
+    if (panel)
+        copyClippedPixels(*panel, area, *background);
+}
+
+PanelPicture::~PanelPicture()
+{
+    background->forget();
+    work->forget();
+}
+
+uint8_t* PanelPicture::compose()
+{
+    uint8_t* pixels = work->getPixels();
+    if (pixels && background->getPixels())
+        std::memcpy(pixels, background->getPixels(), size_t(height) * size_t(rowBytes));
+    return pixels;
+}
+
+void PanelPicture::present(gui::CDrawContext* context)
+{
+    work->commitPixels();
+    work->draw(context, area, gui::CPoint(0, 0));
+}
+
+void copyClippedPixels(const CDIB& source, const gui::CRect& sourceArea, CDIB& target)
+{
+    const uint8_t* from = source.getPixels();
+    uint8_t* to = target.getPixels();
+    if (!from || !to)
+        return;
+    // Columns and rows of sourceArea that lie inside both images.
+    const int32_t firstColumn = std::max<int32_t>(0, -sourceArea.left);
+    const int32_t firstRow = std::max<int32_t>(0, -sourceArea.top);
+    const int32_t endColumn = std::min({sourceArea.width(), source.getWidth() - sourceArea.left, target.getWidth()});
+    const int32_t endRow = std::min({sourceArea.height(), source.getHeight() - sourceArea.top, target.getHeight()});
+    if (endColumn <= firstColumn)
+        return;
+    const size_t bytes = size_t(endColumn - firstColumn) * 4;
+    for (int32_t row = firstRow; row < endRow; ++row)
+        std::memcpy(to + size_t(row) * target.getRowBytes() + size_t(firstColumn) * 4,
+                    from + size_t(sourceArea.top + row) * source.getRowBytes() +
+                        size_t(sourceArea.left + firstColumn) * 4,
+                    bytes);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "view/CRect.h"
+
+#include <cstdint>
+
+class CDIB;
+
+namespace gui {
+class CDrawContext;
+}
+
+// A composing control's private picture: a copy of the panel under the
+// control's rectangle, taken once, and a work image of the same size that
+// every redraw is composed in. A redraw is compose() -> paint into the
+// returned pixels -> present(). Window thread only.
+class PanelPicture {
+public:
+    // Copies the panel pixels under area; the part of area outside the panel
+    // image (or all of it, without a panel) stays zero.
+    PanelPicture(const CDIB* panel, const gui::CRect& area);
+    // Deletes the background image, then the work image.
+    ~PanelPicture();
+    PanelPicture(const PanelPicture&) = delete;
+    PanelPicture& operator=(const PanelPicture&) = delete;
+
+    // Work image <- background image, in one block; answers the work pixels.
+    uint8_t* compose();
+    // Commits the work image and draws it at the area, source offset (0, 0).
+    void present(gui::CDrawContext* context);
+
+    CDIB* getWork() const { return work; }
+    CDIB* getBackground() const { return background; }
+    const gui::CRect& getArea() const { return area; }
+    int32_t getWidth() const { return width; }
+    int32_t getHeight() const { return height; }
+    int32_t getRowBytes() const { return rowBytes; }
+
+private:
+    gui::CRect area;
+    int32_t width;
+    int32_t height;
+    CDIB* background;
+    CDIB* work;
+    int32_t rowBytes;
+};
+
+// Copies the pixels of source under sourceArea to the top-left of target,
+// clipped to both images: what lies outside either is left as it was.
+void copyClippedPixels(const CDIB& source, const gui::CRect& sourceArea, CDIB& target);
