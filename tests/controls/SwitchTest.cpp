@@ -1,6 +1,7 @@
 // The lamp switch: face and lamp pixels of every strip in every state, and
 // the press that flips it inside one edit of the frame.
 #include "controls/nSwitch.h"
+#include "tests/controls/ImageIds.h"
 #include "tests/draw/OffscreenPixels.h"
 #include "tests/view/ViewTestDoubles.h"
 
@@ -25,7 +26,8 @@ struct Strip {
 };
 
 const Strip kStrips[] = {
-    {"Flip", 111, 52, 19}, {"Mute", 113, 52, 19}, {"Bypass", 116, 52, 19}, {"Fine", 118, 52, 19}, {"Pre", 117, 38, 20},
+    {"Flip", kFlipStrip, 52, 19}, {"Mute", kMuteStrip, 52, 19}, {"Bypass", kBypassStrip, 52, 19},
+    {"Fine", kFineStrip, 52, 19},  {"Pre", kPreStrip, 38, 20},
 };
 
 // The switch sits at (kLeft, kTop) of an opaque black offscreen with a
@@ -157,7 +159,7 @@ protected:
     void SetUp() override
     {
         frame = new viewtest::RecordingFrame(CRect(0, 0, 265, 534), &editor);
-        button = new nSwitch(CRect(179, 371, 231, 390), &listener, 3, 113, 0.0f);
+        button = new nSwitch(CRect(179, 371, 231, 390), &listener, 3, kMuteStrip, 0.0f);
         frame->addView(button);
     }
     void TearDown() override { frame->forget(); }
@@ -224,7 +226,7 @@ TEST_F(SwitchPressTest, LampDarkIsKeptApartFromTheValueAndMarksTheSwitchForRedra
 
 TEST(SwitchAlone, APressWithoutFrameOrListenerStillFlips)
 {
-    auto* button = new nSwitch(CRect(0, 0, 52, 19), nullptr, 2, 111, 1.0f);
+    auto* button = new nSwitch(CRect(0, 0, 52, 19), nullptr, 2, kFlipStrip, 1.0f);
     EXPECT_EQ(button->onMouseDown(CPoint(3, 3), kLButton), kMouseEventHandled);
     EXPECT_EQ(button->getValue(), 0.0f);
     button->forget();

@@ -5,6 +5,7 @@
 #include "controls/PanelPicture.h"
 #include "controls/StringValParameter.h"
 #include "controls/nText.h"
+#include "tests/controls/ImageIds.h"
 #include "tests/draw/OffscreenPixels.h"
 #include "tests/view/ViewTestDoubles.h"
 
@@ -25,8 +26,6 @@ namespace {
 
 constexpr int32_t kPanelWidth = 120;
 constexpr int32_t kPanelHeight = 40;
-constexpr int32_t kSmallDigits = 119;
-constexpr int32_t kLargeDigits = 120;
 // Entry fields are 57 x 14, readouts 33 x 10, as on the editor's panel.
 const CRect kEntryRect(20, 10, 77, 24);
 const CRect kReadoutRect(20, 10, 53, 20);
@@ -38,7 +37,8 @@ CDIB* makePanel()
     auto* panel = new CDIB(nullptr, kPanelWidth, kPanelHeight);
     for (int32_t y = 0; y < kPanelHeight; ++y)
         for (int32_t x = 0; x < kPanelWidth; ++x)
-            putPixel(*panel, x, y, 0xFF000000u | uint32_t(x * 2) << 16 | uint32_t(y * 6) << 8 | uint32_t((x + y) * 3 % 256));
+            putPixel(*panel, x, y,
+                     0xFF000000u | uint32_t(x * 2) << 16 | uint32_t(y * 6) << 8 | uint32_t((x + y) * 3 % 256));
     return panel;
 }
 
@@ -98,7 +98,10 @@ Picture expectedPicture(const CDIB& panel, const CRect& rect, bool entryField, i
 // An offscreen of the panel's size, black until fields draw into it.
 class Screen {
 public:
-    Screen() : context(new COffscreenContext(nullptr, kPanelWidth, kPanelHeight)) { paintBackground(*context, kBlackCColor); }
+    Screen() : context(new COffscreenContext(nullptr, kPanelWidth, kPanelHeight))
+    {
+        paintBackground(*context, kBlackCColor);
+    }
     ~Screen() { context->forget(); }
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
