@@ -10,6 +10,7 @@ import base64
 import math
 import re
 import struct
+import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
@@ -18,6 +19,26 @@ FLUSH = 2.0 ** -1021
 TRIM_RANGES = (12.0, 24.0, 36.0)
 STATE_FORMAT = '<7f7i'
 STATE_SIZE = 56
+
+# Where the editor's controls draw, as (left, top, right, bottom) in editor
+# coordinates, each grown by CONTROL_MARGIN: fader, dial, the five lamp
+# switches, the Gain and Trim value fields (as large as their grown view
+# size), the peak and RMS readouts and the logo. Every other pixel of the
+# editor window shows the panel image unchanged.
+EDITOR_SIZE = (265, 534)
+CONTROL_MARGIN = 2
+CONTROL_RECTS = (
+    (57, 48, 153, 449), (180, 156, 211, 187),
+    (179, 297, 231, 316), (179, 371, 231, 390), (179, 334, 231, 353),
+    (58, 448, 96, 468), (179, 408, 231, 427),
+    (109, 449, 168, 471), (167, 190, 226, 212),
+    (179, 65, 212, 75), (179, 108, 212, 118),
+    (7, 71, 46, 123),
+)
+# Largest colour difference of one channel still counted as equal, and the
+# share of panel pixels allowed to differ beyond it.
+PIXEL_TOLERANCE = 2
+PANEL_MISMATCH_ALLOWED = 0.001
 
 
 def f32(value):
@@ -166,6 +187,69 @@ def edit_state(args):
     return True, 'block %s, host values %s' % (block_text(block), ','.join(host_values))
 
 
+def show_editor(args):
+    """show-editor SESSION: marks the Tolvo insert's editor window as open in
+    the session's window states, so Ardour's GUI opens it with the session."""
+    session_file = args[0]
+    root = ElementTree.parse(session_file).getroot()
+    processor = plugin_state_node(session_file)
+    route = next((r for r in root.iter('Route') if processor.get('id') in
+                  [p.get('id') for p in r.iter('Processor')]), None)
+    if route is None:
+        return False, 'no route holds the Tolvo insert'
+    if root.find('Extra') is not None:
+        return False, 'the session already has window states'
+    window = '<Window name="P-%s-%s" visible="1" x-off="0" y-off="0" x-size="-1" y-size="-1" custom-ui="1"/>' % (
+        route.get('id'), processor.get('id'))
+    text = open(session_file, encoding='utf-8').read()
+    end = text.rindex('</Session>')
+    text = text[:end] + '  <Extra>\n    <UI>\n      %s\n    </UI>\n  </Extra>\n' % window + text[end:]
+    open(session_file, 'w', encoding='utf-8').write(text)
+    return True, window
+
+
+def rgb_pixels(path):
+    """Width, height and the RGB bytes of an image, through ImageMagick."""
+    size = subprocess.run(['identify', '-format', '%w %h', path], check=True,
+                          capture_output=True, text=True).stdout.split()
+    raw = subprocess.run(['convert', path, '-alpha', 'off', '-depth', '8', 'rgb:-'],
+                         check=True, capture_output=True).stdout
+    return int(size[0]), int(size[1]), raw
+
+
+def uncovered(x, y):
+    return not any(left - CONTROL_MARGIN <= x < right + CONTROL_MARGIN and
+                   top - CONTROL_MARGIN <= y < bottom + CONTROL_MARGIN
+                   for left, top, right, bottom in CONTROL_RECTS)
+
+
+def check_panel(args):
+    """panel SCREENSHOT PANEL: the editor window is 265 x 534 and shows the
+    panel image wherever no control draws."""
+    width, height, shot = rgb_pixels(args[0])
+    if (width, height) != EDITOR_SIZE:
+        return False, 'the window is %d x %d' % (width, height)
+    panel_width, panel_height, panel = rgb_pixels(args[1])
+    if (panel_width, panel_height) != EDITOR_SIZE:
+        return False, 'the panel image is %d x %d' % (panel_width, panel_height)
+    compared = differing = 0
+    first = None
+    for y in range(height):
+        for x in range(width):
+            if not uncovered(x, y):
+                continue
+            compared += 1
+            at = 3 * (y * width + x)
+            if max(abs(shot[at + c] - panel[at + c]) for c in range(3)) > PIXEL_TOLERANCE:
+                differing += 1
+                first = first or (x, y, tuple(shot[at:at + 3]), tuple(panel[at:at + 3]))
+    if differing > compared * PANEL_MISMATCH_ALLOWED:
+        return False, '%d of %d panel pixels differ, the first at (%d, %d): %s instead of %s' % (
+            differing, compared, *first)
+    return True, '%d x %d window; %d of %d pixels outside the controls equal the panel' % (
+        width, height, compared - differing, compared)
+
+
 def check_scan(args):
     """scan CACHE_FILE: the scanner's record of the module."""
     info = ElementTree.parse(args[0]).getroot().find('VST2Info')
@@ -179,7 +263,8 @@ def check_scan(args):
     return True, ', '.join('%s=%s' % (k, info.get(k)) for k in want)
 
 
-COMMANDS = {'render': check_render, 'block': check_block, 'edit': edit_state, 'scan': check_scan}
+COMMANDS = {'render': check_render, 'block': check_block, 'edit': edit_state, 'scan': check_scan,
+            'show-editor': show_editor, 'panel': check_panel}
 
 
 def main():
@@ -188,7 +273,8 @@ def main():
         return 2
     try:
         passed, message = COMMANDS[sys.argv[1]](sys.argv[2:])
-    except (OSError, ValueError, IndexError, struct.error, ElementTree.ParseError) as error:
+    except (OSError, ValueError, IndexError, struct.error, ElementTree.ParseError,
+            subprocess.CalledProcessError) as error:
         passed, message = False, str(error)
     print(message)
     return 0 if passed else 1
