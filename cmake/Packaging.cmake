@@ -1,6 +1,9 @@
 # Installing and packaging. `cmake --install` puts the module into the user's
 # plug-in folder; cpack makes a Debian package (Linux) or a zip (Windows) from
 # the "package" component, which only cpack installs.
+# cpack and cmake --install take what the build made; they build nothing.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(TOLVO_VST_DIR "$ENV{HOME}/.vst" CACHE PATH
   "Folder `cmake --install` puts the plug-in into (~/.vst for the user, /usr/lib/vst for the whole system)")
 install(TARGETS Tolvo LIBRARY DESTINATION ${TOLVO_VST_DIR} COMPONENT user)
@@ -14,7 +17,7 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Tolvo;package;/")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 
 if(WIN32)
-  install(TARGETS Tolvo LIBRARY DESTINATION . RUNTIME DESTINATION . COMPONENT package EXCLUDE_FROM_ALL)
+  install(TARGETS Tolvo LIBRARY DESTINATION . COMPONENT package EXCLUDE_FROM_ALL)
   install(FILES ${PROJECT_SOURCE_DIR}/tools/packaging/README-Windows.txt DESTINATION . RENAME README.txt
     COMPONENT package EXCLUDE_FROM_ALL)
   set(CPACK_GENERATOR ZIP)
