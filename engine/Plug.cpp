@@ -6,13 +6,14 @@
 #include "editor/PlugEd.h"
 #include "engine/ParameterLaws.h"
 #include "engine/PreferencesFile.h"
+#include "engine/Version.h"
 #include "host/TextCopy.h"
 
 namespace {
 
 constexpr VstInt32 kNumPrograms = 1;
 constexpr VstInt32 kUniqueId = fourCharCode('T', 'l', 'v', 'M');
-constexpr VstInt32 kVendorVersion = 3020;
+constexpr VstInt32 kVendorVersion = kVersionNumber;
 constexpr size_t kParameterTextCapacity = 12;
 constexpr auto relaxed = std::memory_order_relaxed;
 

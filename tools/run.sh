@@ -9,12 +9,11 @@ bash tools/setup.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build/release -j"$(nproc)"
 
-mkdir -p "$HOME/.vst"
-install -m 0755 build/release/bin/Tolvo.so "$HOME/.vst/Tolvo.so"
-echo "installed $HOME/.vst/Tolvo.so"
+cmake --install build/release > /dev/null
+plugin="$(sed -n 's/^TOLVO_VST_DIR:PATH=//p' build/release/CMakeCache.txt)/Tolvo.so"
+echo "installed $plugin"
 
 host=build/release/bin/tolvo-host
-plugin="$HOME/.vst/Tolvo.so"
 "$host" info --plugin "$plugin"
 
 if [ -n "${DISPLAY:-}" ] && "$host" editor --plugin "$plugin" --seconds 0.2 > /dev/null 2>&1; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine and runs every test set: Linux under ASan/UBSan, the
 # thread stress test under TSan, the Windows module under wine, and finally
-# the Linux release build, whose test summary ends the output.
+# the Linux release build: Ardour as a real host, the packages, and the
+# release tests, whose summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,4 +29,9 @@ fi
 echo "== Linux, release"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build/release -j"$jobs"
+
+echo "== Linux, release: Ardour 7 as the host, then the packages"
+bash tools/host-check.sh build/release/bin/Tolvo.so
+bash tools/package-check.sh build/release build/windows
+
 ctest --test-dir build/release --output-on-failure -j"$jobs"

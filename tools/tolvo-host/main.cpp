@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/Version.h"
 #include "tools/tolvo-host/Commands.h"
 
 namespace {
@@ -11,6 +12,7 @@ void printUsage()
 {
     std::fprintf(stderr,
                  "usage: tolvo-host COMMAND [options]\n"
+                 "  --version              the release version\n"
                  "  info [--plugin PATH]   identity, flags, parameters and program\n"
                  "  editor [--plugin PATH] [--seconds N] [--screenshot FILE]\n"
                  "                         open the editor in a window; with --screenshot save\n"
@@ -34,6 +36,10 @@ int main(int argc, char** argv)
     if (argc < 2) {
         printUsage();
         return 2;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tolvo-host %s\n", kVersionText);
+        return 0;
     }
     tolvo::Arguments arguments(argv + 2, argv + argc);
     if (std::strcmp(argv[1], "info") == 0)

@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# The real-host check: Ardour 7 scans the built Tolvo.so, renders a test
+# signal through it in a session for several states, saves and reloads its
+# state block in a new process, and shows its editor. One line per case, then
+# "N passed, M failed"; the exit status is 1 when a case failed.
+#
+#   tools/host-check.sh [PLUGIN]      (default build/release/bin/Tolvo.so)
+#
+# Everything runs in build/host-check with a fresh HOME, so no user setting,
+# scan cache or preferences file is read or written.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+plugin=$(realpath "${1:-build/release/bin/Tolvo.so}")
+scripts=$root/tools/host-check
+work=$root/build/host-check
+
+# Cases that fail for a known reason in today's build. Such a case prints
+# KNOWN and does not fail the run; once it passes it prints PASS and says so.
+known_faults=" state-pre-fine "
+
+ardour_lib=/usr/lib/ardour7
+scanner=$ardour_lib/ardour-vst-scanner
+lua=$(command -v ardour7-lua || true)
+for tool in "$scanner" "$lua" /usr/bin/ardour; do
+  if [ ! -x "$tool" ]; then
+    echo "host check: Ardour 7 is not installed (run tools/setup.sh)"
+    exit 1
+  fi
+done
+if [ ! -f "$plugin" ]; then
+  echo "host check: no plug-in at $plugin"
+  exit 1
+fi
+
+rm -rf "$work"
+mkdir -p "$work/home/.config/ardour7/scripts" "$work/home/.config/ardour7/export" \
+  "$work/vst" "$work/exports" "$work/logs"
+export HOME=$work/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache XDG_DATA_HOME=$HOME/.local/share
+# Ardour's SIMD routines misbehave on some AVX-512 machines; plain FPU code.
+export ARDOUR_FPU_FLAGS=0
+export LXVST_PATH=$work/vst
+unset VST_PATH LADSPA_PATH LV2_PATH
+# No first-run wizard for a fresh HOME.
+touch "$HOME/.config/ardour7/.a7"
+cp "$scripts/tolvo-signal.lua" "$HOME/.config/ardour7/scripts/"
+cp "$scripts/tolvo-check.format" "$scripts/tolvo-check.preset" "$HOME/.config/ardour7/export/"
+# The scanner trusts a cache newer than the module: the copy is backdated.
+cp "$plugin" "$work/vst/Tolvo.so"
+touch -d '-10 seconds' "$work/vst/Tolvo.so"
+
+passed=0
+failed=0
+started=$(date +%s)
+
+# record NAME STATUS MESSAGE: one line per case.
+record() {
+  local name=$1 status=$2 message=$3
+  if [ "$status" -eq 0 ]; then
+    passed=$((passed + 1))
+    if [[ $known_faults == *" $name "* ]]; then
+      echo "PASS  $name: $message (listed as a known fault: take it off the list)"
+    else
+      echo "PASS  $name: $message"
+    fi
+  elif [[ $known_faults == *" $name "* ]]; then
+    echo "KNOWN $name: $message"
+  else
+    failed=$((failed + 1))
+    echo "FAIL  $name: $message"
+  fi
+}
+
+# verify NAME ARGS...: one case decided by verify.py.
+verify() {
+  local name=$1 message status
+  shift
+  message=$(python3 "$scripts/verify.py" "$@" 2>&1)
+  status=$?
+  record "$name" "$status" "$message"
+}
+
+# ardour_lua LOG SECONDS ARGS...: one bounded ardour-lua run of session.lua.
+ardour_lua() {
+  local log=$1 seconds=$2
+  shift 2
+  timeout "$seconds" "$lua" "$scripts/session.lua" "$@" > "$work/logs/$log" 2>&1 \
+    && grep -qx ok "$work/logs/$log"
+}
+
+# --- the scanner ---
+scan_log=$work/logs/scan
+if timeout 30 env LD_LIBRARY_PATH=$ardour_lib "$scanner" -f "$work/vst/Tolvo.so" > "$scan_log" 2>&1; then
+  cache=$(find "$HOME/.cache/ardour7/vst" -name '*.v2i' 2>/dev/null | head -n 1)
+  verify scan scan "${cache:-missing-scan-cache}"
+else
+  record scan 1 "the scanner failed: $(tail -n 1 "$scan_log")"
+fi
+
+# --- rendering: name=gain,trim,phase,mute,bypass, trim range word 2 (±36 dB) ---
+render_cases=(
+  gain-0.5=0.5,0.5,0,0,0
+  gain-0.25=0.25,0.5,0,0,0
+  gain-1=1,0.5,0,0,0
+  gain-0=0,0.5,0,0,0
+  trim-0.75=0.5,0.75,0,0,0
+  phase=0.5,0.5,1,0,0
+  mute=0.5,0.5,0,1,0
+  bypass-gain-0=0,0.5,0,0,1
+)
+# The state the session is saved with: Gain, Trim and Phase away from their defaults.
+saved_values=0.3,0.8,1,0,0
+session_dir=$work/session
+if ardour_lua create 120 create "$session_dir" check "$work/exports" "${render_cases[@]}" "saved=$saved_values"; then
+  names=$(sed -n 's/^param [0-4] //p' "$work/logs/create" | paste -sd, -)
+  [ "$names" = "Gain,Trim,Phase,Mute,Bypass" ]
+  record parameters $? "Ardour lists $names"
+  for case in "${render_cases[@]}"; do
+    verify "render-${case%%=*}" render "$work/exports/${case%%=*}.wav" "${case#*=}" 2
+  done
+  verify state-saved block "$session_dir/check.ardour" 0 4 "$saved_values,0,0,0,2,2,0,0,0,0"
+else
+  record session 1 "creating, rendering and saving failed: $(tail -n 1 "$work/logs/create")"
+fi
+
+# --- reloading: a distinctive block, with the host's own stored values disagreeing ---
+# Gain 0.3, Trim 0.8, Phase on, Pre and Fine on, every settings word away from
+# its default (trim range word 0: ±12 dB).
+distinct_block=$saved_values,1,1,1,0,0,2,1,1,1
+if [ -f "$session_dir/check.ardour" ]; then
+  verify state-edit edit "$session_dir/check.ardour" "$distinct_block" 0.9,0.1,0,1,1
+  if ardour_lua reload 60 reload "$session_dir" check "$work/exports" reloaded; then
+    verify state-reload-audio render "$work/exports/reloaded.wav" "$saved_values" 0
+    verify state-parameters block "$session_dir/check.ardour" 0 4 "$distinct_block"
+    verify state-settings-words block "$session_dir/check.ardour" 7 13 "$distinct_block"
+    verify state-pre-fine block "$session_dir/check.ardour" 5 6 "$distinct_block"
+  else
+    record state-reload 1 "reloading failed: $(tail -n 1 "$work/logs/reload")"
+  fi
+fi
+
+# --- the editor inside Ardour's GUI ---
+if [ -f "$session_dir/check.ardour" ]; then
+  gui_message=$(bash "$scripts/editor-check.sh" "$session_dir/check.ardour" "$work/gui" 2>&1)
+  record editor $? "$gui_message"
+fi
+
+echo "host check took $(($(date +%s) - started)) s"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The editor case of the host check: Ardour's GUI, on a private Xvfb, opens a
+# copy of the check session with Tolvo's editor window marked open; the
+# embedded 265 x 534 window is found in the X window tree, captured, and
+# compared with the panel image where no control draws. Prints one line.
+#
+#   editor-check.sh SESSION_FILE WORK_DIR
+#
+# Runs in the environment tools/host-check.sh sets up (HOME, Ardour's
+# variables, the plug-in folder).
+set -uo pipefail
+session_file=$1
+work=$2
+scripts=$(cd "$(dirname "$0")" && pwd)
+panel=$scripts/../../resources/123-panel.png
+editor_size=265x534
+wait_seconds=60
+
+rm -rf "$work"
+mkdir -p "$work"
+cp -a "$(dirname "$session_file")" "$work/session"
+session=$work/session/$(basename "$session_file")
+if ! message=$(python3 "$scripts/verify.py" show-editor "$session"); then
+  echo "$message"
+  exit 1
+fi
+
+# The Dummy backend starts without the Audio/MIDI dialog, and the GUI indexes
+# the plug-in folder at start instead of asking.
+cat > "$HOME/.config/ardour7/config" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<Ardour>
+  <Config>
+    <Option name="hide-dummy-backend" value="0"/>
+    <Option name="try-autostart-engine" value="1"/>
+    <Option name="discover-plugins-on-start" value="1"/>
+  </Config>
+  <Extra>
+    <AudioMIDISetup>
+      <EngineStates>
+        <State backend="None (Dummy)" driver="Normal Speed" device="Silence" input-device="" output-device="" sample-rate="48000" buffer-size="1024" n-periods="0" input-latency="0" output-latency="0" lm-input="" lm-output="" active="1" use-buffered-io="0" midi-option="1 in, 1 out, Silence" lru="1">
+          <MIDIDevices/>
+        </State>
+      </EngineStates>
+    </AudioMIDISetup>
+  </Extra>
+</Ardour>
+EOF
+
+xvfb_pid=
+ardour_pid=
+cleanup() {
+  [ -n "$ardour_pid" ] && kill "$ardour_pid" 2> /dev/null && wait "$ardour_pid" 2> /dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 1 -screen 0 1600x1000x24 -nolisten tcp > "$work/display" 2> "$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+  echo "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
+  exit 1
+fi
+export DISPLAY=:$(head -n 1 "$work/display")
+
+timeout 90 /usr/bin/ardour --no-splash --no-announcements "$session" > "$work/ardour.log" 2>&1 &
+ardour_pid=$!
+
+# The plug-in window Ardour opens is titled with the plug-in's name; the
+# editor is the child window of exactly the editor's size inside it.
+editor=
+started=$(date +%s)
+while [ $(($(date +%s) - started)) -lt $wait_seconds ]; do
+  if ! kill -0 "$ardour_pid" 2> /dev/null; then
+    echo "Ardour ended before the editor showed: $(tail -n 1 "$work/ardour.log")"
+    exit 1
+  fi
+  toplevel=$(xwininfo -root -children 2> /dev/null | awk '/"[^"]*Tolvo \(by Corvath\)[^"]*"/ { print $1; exit }')
+  if [ -n "$toplevel" ]; then
+    editor=$(xwininfo -id "$toplevel" -tree 2> /dev/null | awk -v size="$editor_size" '$0 ~ " " size "\\+" { print $1; exit }')
+    [ -n "$editor" ] && break
+  fi
+  sleep 1
+done
+if [ -z "$editor" ]; then
+  echo "no ${editor_size} editor window inside a Tolvo plug-in window after ${wait_seconds} s"
+  exit 1
+fi
+opened=$(($(date +%s) - started))
+
+# A few editor idles draw the window fully before it is captured.
+sleep 2
+if ! import -window "$editor" "$work/editor.png" 2> "$work/import.log"; then
+  echo "capturing window $editor failed: $(tail -n 1 "$work/import.log")"
+  exit 1
+fi
+message=$(python3 "$scripts/verify.py" panel "$work/editor.png" "$panel")
+status=$?
+echo "editor window $editor after ${opened} s; $message"
+exit $status
