@@ -12,15 +12,6 @@
 namespace tolvo {
 namespace {
 
-PlugChunk chunkFrom(Plug& plug)
-{
-    void* data = nullptr;
-    EXPECT_EQ(plug.getChunk(&data, false), 56);
-    PlugChunk copy;
-    std::memcpy(&copy, data, sizeof(copy));
-    return copy;
-}
-
 TEST(StateBlock, FreshInstanceBlock)
 {
     PlugDriver plug;
