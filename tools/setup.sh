@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core imagemagick xvfb xauth
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine and runs every test set: Linux under ASan/UBSan, the
-# thread stress test under TSan, the Windows module under wine, and finally
-# the Linux release build, whose test summary ends the output.
+# thread stress test under TSan, the Windows module under wine, a bounded run
+# of every fuzz target, and finally the Linux release build, whose test
+# summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +25,9 @@ if [ -f .ci/windows.sh ]; then
   echo "== Windows, cross-built and run under wine"
   bash .ci/windows.sh
 fi
+
+echo "== Linux, fuzz targets (clang, libFuzzer, ASan + UBSan), 30 s each"
+bash tools/fuzz.sh 30
 
 echo "== Linux, release"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
