@@ -108,6 +108,7 @@ public:
 private:
     void open()
     {
+        editorOpen = false;
         plug = new Plug(hostCallback);
         effect = plug->getAeffect();
     }
@@ -155,6 +156,9 @@ private:
             break;
         }
         case effEditOpen:
+            // A host opens an editor only while it is closed.
+            if (editorOpen)
+                return;
             ptr = nullptr; // no window to put it in
             break;
         case effGetSpeakerArrangement:
@@ -181,6 +185,10 @@ private:
             open();
             return;
         }
+        if (opcode == effEditOpen)
+            editorOpen = true;
+        else if (opcode == effEditClose)
+            editorOpen = false;
         checkAnswer(opcode, answer, buffer, before, slot);
     }
 
@@ -294,6 +302,7 @@ private:
     FuzzInput& input;
     Plug* plug = nullptr;
     AEffect* effect = nullptr;
+    bool editorOpen = false;
 };
 
 } // namespace
