@@ -8,6 +8,7 @@
 
 #include "tests/engine/support/ChunkWords.h"
 #include "tests/engine/support/PlugDriver.h"
+#include "tests/engine/support/SavedChunk.h"
 
 namespace tolvo {
 namespace {

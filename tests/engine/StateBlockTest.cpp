@@ -6,6 +6,7 @@
 #include "tests/engine/support/ChunkWords.h"
 #include "tests/engine/support/FileBytes.h"
 #include "tests/engine/support/PlugDriver.h"
+#include "tests/engine/support/SavedChunk.h"
 #include "tests/engine/support/TempFolder.h"
 #include "tests/engine/support/TestPreferencesPath.h"
 

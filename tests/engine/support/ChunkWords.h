@@ -1,12 +1,9 @@
-// Builds state blocks word by word for tests and copies saved ones.
+// Builds state blocks word by word for tests.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 
-#include "engine/Plug.h"
 #include "engine/PlugChunk.h"
 
 namespace tolvo {
@@ -35,16 +32,6 @@ inline PlugChunk chunkOf(const uint32_t (&words)[14])
     PlugChunk chunk;
     std::memcpy(&chunk, words, sizeof(chunk));
     return chunk;
-}
-
-// A copy of the block an instance saves now.
-inline PlugChunk chunkFrom(Plug& plug)
-{
-    void* data = nullptr;
-    EXPECT_EQ(plug.getChunk(&data, false), 56);
-    PlugChunk copy;
-    std::memcpy(&copy, data, sizeof(copy));
-    return copy;
 }
 
 } // namespace tolvo
