@@ -83,7 +83,9 @@ void Plug::setParameter(VstInt32 index, float value)
     // A NaN would poison the target gain for good, so it is not taken.
     if (!isParameterIndex(index) || std::isnan(value))
         return;
-    if (value < 0.0f)
+    // Negative zero is stored as +0.0 too: a saved block holding its bits
+    // would read as foreign byte order and come back byte-reversed.
+    if (value <= 0.0f)
         value = 0.0f;
     if (value > 1.0f)
         value = 1.0f;

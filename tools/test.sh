@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine and runs every test set: Linux under ASan/UBSan, the
-# thread stress test under TSan, the Windows module under wine, and finally
-# the Linux release build: Ardour as a real host, the packages, and the
-# release tests, whose summary ends the output.
+# thread stress tests under TSan, the Windows module under wine, a bounded
+# run of every fuzz target, and finally the Linux release build: Ardour as a
+# real host, the packages, and the release tests, whose summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +17,7 @@ ctest --test-dir build/asan --output-on-failure -j"$jobs"
 if [ -f tests/engine/CMakeLists.txt ] && grep -q tolvo_stress tests/engine/CMakeLists.txt; then
   echo "== Linux, ThreadSanitizer stress test"
   cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVO_TSAN=ON > /dev/null
-  cmake --build build/tsan -j"$jobs" --target tolvo_stress_tests tolvo_text_stress_tests
+  cmake --build build/tsan -j"$jobs" --target tolvo_stress_tests tolvo_text_stress_tests tolvo_editor_stress_tests
   TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -R stress
 fi
 
@@ -25,6 +25,9 @@ if [ -f .ci/windows.sh ]; then
   echo "== Windows, cross-built and run under wine"
   bash .ci/windows.sh
 fi
+
+echo "== Linux, fuzz targets (clang, libFuzzer, ASan + UBSan), 30 s each"
+bash tools/fuzz.sh 30
 
 echo "== Linux, release"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null

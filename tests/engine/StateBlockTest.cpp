@@ -6,20 +6,12 @@
 #include "tests/engine/support/ChunkWords.h"
 #include "tests/engine/support/FileBytes.h"
 #include "tests/engine/support/PlugDriver.h"
+#include "tests/engine/support/SavedChunk.h"
 #include "tests/engine/support/TempFolder.h"
 #include "tests/engine/support/TestPreferencesPath.h"
 
 namespace tolvo {
 namespace {
-
-PlugChunk chunkFrom(Plug& plug)
-{
-    void* data = nullptr;
-    EXPECT_EQ(plug.getChunk(&data, false), 56);
-    PlugChunk copy;
-    std::memcpy(&copy, data, sizeof(copy));
-    return copy;
-}
 
 TEST(StateBlock, FreshInstanceBlock)
 {

@@ -69,6 +69,22 @@ TEST_F(EngineThroughHost, StateBlockMovesBetweenInstances)
     EXPECT_EQ(chunkOf(other), block);
 }
 
+TEST_F(EngineThroughHost, NegativeZeroFromTheHostSurvivesSaveAndRestore)
+{
+    plugin->setParameter(0, -0.0f);
+    const std::vector<unsigned char> block = chunkOf(*plugin);
+    uint32_t gainBits = 1;
+    std::memcpy(&gainBits, block.data(), 4);
+    EXPECT_EQ(gainBits, 0u);
+
+    PluginInstance other(builtModule());
+    ASSERT_NE(other.effect(), nullptr);
+    std::vector<unsigned char> copy = block;
+    EXPECT_EQ(other.dispatch(effSetChunk, 0, 56, copy.data()), 56);
+    EXPECT_EQ(other.getParameter(1), 0.5f) << "Trim must not come back byte-reversed";
+    EXPECT_EQ(chunkOf(other), block);
+}
+
 TEST_F(EngineThroughHost, BlocksOfOtherSizesAreRefused)
 {
     std::vector<unsigned char> block = chunkOf(*plugin);
