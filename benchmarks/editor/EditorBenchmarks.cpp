@@ -17,6 +17,7 @@
 #include "benchmarks/editor/HostCpuShare.h"
 #include "benchmarks/editor/ModuleIdle.h"
 #include "benchmarks/editor/OffscreenDraws.h"
+#include "benchmarks/editor/WindowUpdates.h"
 #include "tools/loader/PluginModule.h"
 
 namespace tolvo {
@@ -81,13 +82,17 @@ void printTimeRow(const std::string& what, const Timing& timing, const char* tar
     std::printf("%-44s %10.1f %10.1f   %-10s %s\n", what.c_str(), timing.median, timing.mean, target, result);
 }
 
-void printTimes(const std::vector<DrawFigure>& draws, const IdleFigures& idle)
+void printTimes(const std::vector<DrawFigure>& draws, const UpdateFigures& updates, const IdleFigures& idle)
 {
     std::printf("\n%-44s %10s %10s   %-10s %s\n", "editor, microseconds", "median", "mean", "target", "");
     for (const DrawFigure& draw : draws) {
         bool whole = draw.what == "whole frame";
         printTimeRow("offscreen draw: " + draw.what, draw.timing, whole ? "< 1000" : "",
                      whole ? verdict(draw.timing.median, kFrameTargetMicros) : "");
+    }
+    if (updates.measured) {
+        printTimeRow("window repaint, whole frame", updates.wholeWindow, "", "");
+        printTimeRow("window update, every control dirty", updates.everyControl, "", "");
     }
     if (!idle.measured)
         return;
@@ -121,8 +126,9 @@ int main(int argc, char** argv)
     isolatePreferences();
     std::printf("load average at start: %s\n", loadAverage().c_str());
     std::vector<DrawFigure> draws = measureOffscreenDraws(options.runs);
+    UpdateFigures updates = measureWindowUpdates(options.runs);
     IdleFigures idle = measureModuleIdle(options.runs);
-    printTimes(draws, idle);
+    printTimes(draws, updates, idle);
     if (options.cpuSeconds > 0.0)
         printShares(measureHostCpuShares(options.cpuSeconds), options.cpuSeconds);
     std::printf("load average at end: %s\n", loadAverage().c_str());

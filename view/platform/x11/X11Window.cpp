@@ -183,6 +183,8 @@ void X11Window::idle()
 
 void X11Window::dispatch(XEvent& event)
 {
+    if (backBuffer && backBuffer->takeCompletion(event))
+        return;
     if (textEntry && event.xany.window == textEntry->getWindow()) {
         textEntry->handleEvent(event);
         return;
