@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "tools/tolvo-host/HostWindow.h"
 #include "view/platform/x11/X11BackBuffer.h"
 #include "view/platform/x11/X11Display.h"
 #include "view/platform/x11/X11ErrorHandler.h"
@@ -20,35 +21,26 @@ using namespace gui;
 
 namespace {
 
-constexpr unsigned long kWindowColour = 0x102030;
+// The host window's own background, where nothing was copied.
+constexpr unsigned long kWindowColour = 0x000000;
 constexpr int32_t kWidth = 120;
 constexpr int32_t kHeight = 90;
 
-// A shown top-level window with a plain background on a connection of its own.
+// A shown host window, drawn on through a connection of the test's own.
 class PlainWindow {
 public:
-    PlainWindow() : display(openX11Display())
+    PlainWindow() : host(HostWindow::create(kWidth, kHeight, "back buffer test")), display(openX11Display())
     {
-        if (!display)
+        if (!display || !host)
             return;
         X11ErrorHandler::attach(display);
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight, 0, 0,
-                                     kWindowColour);
-        XSelectInput(display, window, StructureNotifyMask);
-        XMapWindow(display, window);
-        for (XEvent event;;) {
-            XNextEvent(display, &event);
-            if (event.type == MapNotify && event.xmap.window == window)
-                break;
-        }
-        XSync(display, False);
+        window = Window(reinterpret_cast<uintptr_t>(host->handle()));
     }
 
     ~PlainWindow()
     {
         if (!display)
             return;
-        XDestroyWindow(display, window);
         X11ErrorHandler::detach(display);
         XCloseDisplay(display);
     }
@@ -65,6 +57,7 @@ public:
         return pixel;
     }
 
+    std::unique_ptr<HostWindow> host;
     Display* display;
     Window window = None;
 };
@@ -82,6 +75,7 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(host.display, nullptr);
+        ASSERT_NE(host.window, None);
         buffer = std::make_unique<X11BackBuffer>(host.display, host.window, kWidth, kHeight, GetParam());
     }
 
