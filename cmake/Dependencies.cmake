@@ -27,5 +27,5 @@ else()
   pkg_check_modules(LIBPNG REQUIRED IMPORTED_TARGET libpng)
   find_package(X11 REQUIRED)
   target_link_libraries(tolvo_platform_libs INTERFACE
-    PkgConfig::CAIRO PkgConfig::LIBPNG X11::X11 ${CMAKE_DL_LIBS})
+    PkgConfig::CAIRO PkgConfig::LIBPNG X11::X11 X11::Xext ${CMAKE_DL_LIBS})
 endif()

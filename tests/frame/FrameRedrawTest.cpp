@@ -53,6 +53,21 @@ TEST_F(FrameRedrawTest, OnlyDirtyViewsAreRepaintedAtTheNextIdle)
     EXPECT_EQ(first->draws, firstDraws);
 }
 
+TEST_F(FrameRedrawTest, ACleanViewBetweenTwoDirtyOnesIsNotRepainted)
+{
+    auto* between = new RecordingView(CRect(70, 20, 90, 60), "between", log, CColor{40, 40, 200, 255});
+    harness->view->addView(between);
+    ASSERT_TRUE(harness->pumpUntil([&] { return between->draws > 0; }));
+    harness->pump(100);
+    int firstDraws = first->draws, secondDraws = second->draws, betweenDraws = between->draws;
+
+    first->setDirty(true);
+    second->setDirty(true);
+    ASSERT_TRUE(harness->pumpUntil([&] { return first->draws > firstDraws && second->draws > secondDraws; }));
+    harness->pump(100);
+    EXPECT_EQ(between->draws, betweenDraws) << "repainted inside the two areas' bounding box";
+}
+
 TEST_F(FrameRedrawTest, WindowShowsTheFramesOwnOffscreenRendering)
 {
     const CRect size = harness->view->getViewSize();

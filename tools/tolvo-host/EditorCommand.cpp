@@ -1,9 +1,10 @@
 // tolvo-host editor: opens the plug-in's editor in a window of its own, runs
-// the editor's idle about 30 times a second and feeds the plug-in a test tone
-// from a second thread, as a host's audio thread would.
+// the editor's idle 30 times a second and feeds the plug-in a test tone (or
+// silence) from a second thread, as a host's audio thread would. With
+// --cpu-share it prints the process's CPU time over the wall time of the run,
+// the figure the editor benchmarks compare with and without an editor open.
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -14,6 +15,8 @@
 #include "tools/tolvo-host/HostedPlugin.h"
 #include "tools/tolvo-host/HostWindow.h"
 #include "tools/tolvo-host/PngWriter.h"
+#include "tools/tolvo-host/ProcessTimes.h"
+#include "tools/tolvo-host/SweepingTone.h"
 
 namespace tolvo {
 
@@ -21,22 +24,19 @@ namespace {
 
 constexpr float kSampleRate = 44100.0f;
 constexpr VstInt32 kBlockSize = 512;
-constexpr auto kIdlePeriod = std::chrono::milliseconds(33);
-
-// A 1 kHz tone whose level sweeps between -40 dB and 0 dB every four seconds.
-void feedTestTone(PluginInstance& plugin, const std::atomic<bool>& running)
+constexpr auto kIdlePeriod = std::chrono::microseconds(1000000 / 30);
+// Plays the signal (looped; empty for silence) through the plug-in in blocks
+// at the pace of real time.
+void feedAudio(PluginInstance& plugin, const std::vector<float>& signal, const std::atomic<bool>& running)
 {
-    std::vector<float> input(kBlockSize), output(kBlockSize);
-    const double twoPi = 2.0 * std::acos(-1.0);
+    std::vector<float> input(kBlockSize, 0.0f), output(kBlockSize);
     const auto blockTime = std::chrono::microseconds(int64_t(1e6 * kBlockSize / kSampleRate));
     auto next = std::chrono::steady_clock::now();
-    uint64_t sample = 0;
+    size_t position = 0;
     while (running.load(std::memory_order_relaxed)) {
-        for (float& value : input) {
-            double seconds = double(sample++) / kSampleRate;
-            double sweep = 0.5 - 0.5 * std::cos(twoPi * seconds / 4.0);
-            double level = std::pow(10.0, (-40.0 + 40.0 * sweep) / 20.0);
-            value = float(level * std::sin(twoPi * 1000.0 * seconds));
+        for (size_t i = 0; i < input.size() && !signal.empty(); ++i) {
+            input[i] = signal[position];
+            position = (position + 1) % signal.size();
         }
         plugin.processReplacing(input.data(), output.data(), kBlockSize);
         next += blockTime;
@@ -51,14 +51,43 @@ bool saveScreenshot(HostWindow& window, const std::string& path)
     return !pixels.empty() && writePng(path, pixels, width, height);
 }
 
+struct EditorOptions {
+    double seconds = 0.0;
+    std::string screenshot;
+    bool silence = false;
+    bool withEditor = true;
+    bool cpuShare = false;
+};
+
+bool parseOptions(const Arguments& arguments, EditorOptions& options)
+{
+    std::string secondsText, signal;
+    bool hasScreenshot = optionValue(arguments, "--screenshot", options.screenshot);
+    bool hasSeconds = optionValue(arguments, "--seconds", secondsText);
+    options.seconds = hasSeconds ? std::atof(secondsText.c_str()) : (hasScreenshot ? 2.0 : 0.0);
+    if (optionValue(arguments, "--signal", signal)) {
+        if (signal != "tone" && signal != "silence") {
+            std::fprintf(stderr, "--signal takes tone or silence, not %s\n", signal.c_str());
+            return false;
+        }
+        options.silence = signal == "silence";
+    }
+    options.withEditor = !hasFlag(arguments, "--no-editor");
+    options.cpuShare = hasFlag(arguments, "--cpu-share");
+    if (hasScreenshot && !options.withEditor) {
+        std::fprintf(stderr, "--screenshot needs the editor\n");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int runEditor(const Arguments& arguments)
 {
-    std::string screenshot, secondsText;
-    bool hasScreenshot = optionValue(arguments, "--screenshot", screenshot);
-    bool hasSeconds = optionValue(arguments, "--seconds", secondsText);
-    double seconds = hasSeconds ? std::atof(secondsText.c_str()) : (hasScreenshot ? 2.0 : 0.0);
+    EditorOptions options;
+    if (!parseOptions(arguments, options))
+        return 2;
 
     HostedPlugin hosted(arguments);
     if (!hosted.isReady())
@@ -86,29 +115,49 @@ int runEditor(const Arguments& arguments)
         std::fprintf(stderr, "cannot open a window (no display?)\n");
         return 1;
     }
-    plugin.dispatch(effEditOpen, 0, 0, window->handle());
-
-    std::atomic<bool> running{true};
-    std::thread audio(feedTestTone, std::ref(plugin), std::cref(running));
-    const auto start = std::chrono::steady_clock::now();
-    const auto end = start + std::chrono::milliseconds(int64_t(seconds * 1000.0));
-    while (window->processEvents() && (seconds <= 0.0 || std::chrono::steady_clock::now() < end)) {
+    if (options.withEditor) {
+        plugin.dispatch(effEditOpen, 0, 0, window->handle());
+        // The first idle paints the whole window; the measured run starts after it.
         plugin.dispatch(effEditIdle);
-        std::this_thread::sleep_for(kIdlePeriod);
     }
+
+    const std::vector<float> signal = options.silence ? std::vector<float>() : sweepingTone(kSampleRate);
+    std::atomic<bool> running{true};
+    std::thread audio(feedAudio, std::ref(plugin), std::cref(signal), std::cref(running));
+    const double cpuAtStart = processCpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    const auto end = start + std::chrono::milliseconds(int64_t(options.seconds * 1000.0));
+    auto next = start;
+    while (window->processEvents() && (options.seconds <= 0.0 || std::chrono::steady_clock::now() < end)) {
+        if (options.withEditor)
+            plugin.dispatch(effEditIdle);
+        next += kIdlePeriod;
+        // After a stall the pace starts again from now instead of catching up.
+        auto now = std::chrono::steady_clock::now();
+        if (next < now)
+            next = now;
+        std::this_thread::sleep_until(next);
+    }
+    const double wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpuSeconds = processCpuSeconds() - cpuAtStart;
     int result = 0;
-    if (hasScreenshot) {
+    if (!options.screenshot.empty()) {
         plugin.dispatch(effEditIdle);
-        if (saveScreenshot(*window, screenshot)) {
-            std::printf("screenshot: %s\n", screenshot.c_str());
+        if (saveScreenshot(*window, options.screenshot)) {
+            std::printf("screenshot: %s\n", options.screenshot.c_str());
         } else {
-            std::fprintf(stderr, "cannot save the screenshot to %s\n", screenshot.c_str());
+            std::fprintf(stderr, "cannot save the screenshot to %s\n", options.screenshot.c_str());
             result = 1;
         }
     }
     running.store(false, std::memory_order_relaxed);
     audio.join();
-    plugin.dispatch(effEditClose);
+    if (options.cpuShare && wallSeconds > 0.0)
+        std::printf("cpu share: %.3f %% of one core (%.3f s cpu in %.3f s)\n",
+                    100.0 * cpuSeconds / wallSeconds, cpuSeconds, wallSeconds);
+    if (options.withEditor)
+        plugin.dispatch(effEditClose);
     plugin.dispatch(effMainsChanged, 0, 0);
     return result;
 }

@@ -1,11 +1,20 @@
 // An image the size of a window that is drawn with cairo and copied to the
-// window with XPutImage. The image's memory layout (32 bits a pixel, blue,
-// green, red, unused on little-endian machines) is that of 24- and 32-bit
-// TrueColor windows, so the copy needs no conversion.
+// window. The image's memory layout (32 bits a pixel, blue, green, red,
+// unused on little-endian machines) is that of 24- and 32-bit TrueColor
+// windows, so the copy needs no conversion.
+//
+// With a local X server the image lives in memory shared with the server
+// (MIT-SHM): a copy is one short request and the server reads the pixels in
+// place. Until the server reports it has, the image is not drawn into again.
+// Without the extension (a remote display, or shared memory refused), the
+// pixels travel over the connection with XPutImage.
 #pragma once
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XShm.h>
 #include <cairo.h>
+
+#include <vector>
 
 #include "view/CRect.h"
 
@@ -13,23 +22,45 @@ namespace gui {
 
 class X11BackBuffer {
 public:
-    X11BackBuffer(Display* display, Window window, int32_t width, int32_t height);
+    enum Transport { kSharedMemoryWhenLocal, kConnectionOnly };
+
+    X11BackBuffer(Display* display, Window window, int32_t width, int32_t height,
+                  Transport transport = kSharedMemoryWhenLocal);
     ~X11BackBuffer();
     X11BackBuffer(const X11BackBuffer&) = delete;
     X11BackBuffer& operator=(const X11BackBuffer&) = delete;
 
-    cairo_surface_t* surface() const { return image; }
+    // The image to draw into (or measure with); first waits until the server
+    // has read the last copy out of shared memory.
+    cairo_surface_t* surface();
     void resize(int32_t width, int32_t height);
-    // Copies the area (window coordinates) from the image to the window.
-    void copyToWindow(const CRect& area);
+    // Copies the areas (window coordinates) from the image to the window.
+    void copyToWindow(const std::vector<CRect>& areas);
+    void copyToWindow(const CRect& area) { copyToWindow(std::vector<CRect>{area}); }
+    bool usesSharedMemory() const { return shared; }
+    // True when the event is the server's notice that it has read the last
+    // copy; the window's event loop hands its events here first.
+    bool takeCompletion(const XEvent& event);
 
 private:
+    bool createShared(int32_t width, int32_t height);
+    void releaseImage();
+    void waitForServer();
+    static Bool isOwnCompletion(Display* display, XEvent* event, XPointer self);
+
     Display* display;
     Window window;
     GC gc;
     Visual* visual;
     int depth;
+    Transport transport;
     cairo_surface_t* image = nullptr;
+    // The XImage describing the pixels: shared memory, or cairo's own memory.
+    XImage* picture = nullptr;
+    XShmSegmentInfo segment{};
+    bool shared = false;
+    int completionType = -1;
+    bool copyPending = false;
 };
 
 } // namespace gui

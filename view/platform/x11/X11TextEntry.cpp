@@ -58,7 +58,8 @@ X11TextEntry::X11TextEntry(X11Window& frameWindow, const Settings& settings, Lis
     if (X11ErrorHandler::syncFailed(display) || created == None)
         return;
     window = created;
-    buffer = std::make_unique<X11BackBuffer>(display, window, width, height);
+    // A field's few pixels go over the connection; no copy notices to follow.
+    buffer = std::make_unique<X11BackBuffer>(display, window, width, height, X11BackBuffer::kConnectionOnly);
     XMapRaised(display, window);
     int revert = 0;
     XGetInputFocus(display, &previousFocus, &revert);

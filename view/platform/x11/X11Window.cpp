@@ -109,7 +109,7 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
 
 X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t height,
                      PlatformWindowListener* listener)
-    : display(display), width(width), height(height), listener(listener)
+    : display(display), width(width), height(height), listener(listener), damage(CRect(0, 0, width, height))
 {
     X11ErrorHandler::attach(display);
     XSetWindowAttributes attributes{};
@@ -156,18 +156,7 @@ void* X11Window::handle() const
 
 void X11Window::invalidRect(const CRect& rect)
 {
-    CRect bounded = rect;
-    bounded.bound(CRect(0, 0, width, height));
-    if (bounded.isEmpty())
-        return;
-    if (damage.isEmpty()) {
-        damage = bounded;
-        return;
-    }
-    damage.left = std::min(damage.left, bounded.left);
-    damage.top = std::min(damage.top, bounded.top);
-    damage.right = std::max(damage.right, bounded.right);
-    damage.bottom = std::max(damage.bottom, bounded.bottom);
+    damage.add(rect);
 }
 
 void X11Window::idle()
@@ -183,6 +172,8 @@ void X11Window::idle()
 
 void X11Window::dispatch(XEvent& event)
 {
+    if (backBuffer && backBuffer->takeCompletion(event))
+        return;
     if (textEntry && event.xany.window == textEntry->getWindow()) {
         textEntry->handleEvent(event);
         return;
@@ -302,10 +293,11 @@ void X11Window::paintDamage()
 {
     if (damage.isEmpty() || !backBuffer)
         return;
-    CRect update = damage;
-    damage = CRect();
-    listener->windowPaint(backBuffer->surface(), update);
-    backBuffer->copyToWindow(update);
+    damage.takeInto(painting);
+    cairo_surface_t* surface = backBuffer->surface();
+    for (const CRect& area : painting)
+        listener->windowPaint(surface, area);
+    backBuffer->copyToWindow(painting);
 }
 
 void X11Window::trackMouseLeave()
@@ -423,6 +415,7 @@ void X11Window::setSize(int32_t newWidth, int32_t newHeight)
     height = newHeight;
     XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     backBuffer->resize(width, height);
+    damage.setBounds(CRect(0, 0, width, height));
     invalidRect(CRect(0, 0, width, height));
 }
 

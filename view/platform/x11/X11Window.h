@@ -1,15 +1,17 @@
 // The frame's window on Linux: an Xlib child window of the host's X11 window
 // on a display connection of its own. The editor's idle pumps its events and
-// paints: Expose and invalidRect collect damage, which is drawn into an image
-// back buffer and copied to the window.
+// paints: Expose and invalidRect collect damaged areas, each of which is drawn
+// into an image back buffer and copied to the window.
 #pragma once
 
 #include <X11/Xlib.h>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "view/PlatformWindow.h"
+#include "view/platform/x11/DamageList.h"
 #include "view/platform/x11/X11BackBuffer.h"
 
 namespace gui {
@@ -63,7 +65,9 @@ private:
     int32_t height;
     PlatformWindowListener* listener;
     std::unique_ptr<X11BackBuffer> backBuffer;
-    CRect damage;
+    DamageList damage;
+    // The areas of the paint in progress (kept to reuse their memory).
+    std::vector<CRect> painting;
     bool captured = false;
     bool leaveTracked = false;
     // Extra buttons 8 and 9 have no bit in the X state; they are followed here.

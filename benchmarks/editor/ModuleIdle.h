@@ -1,0 +1,19 @@
+// One editor idle through the built module, in a window on the display,
+// including the window update: with a sweeping test tone played between the
+// idles (meters and readouts change every time) and after a long silence
+// (nothing changes).
+#pragma once
+
+#include "benchmarks/editor/SampleTimer.h"
+
+namespace tolvo {
+
+struct IdleFigures {
+    bool measured = false;
+    Timing tone;
+    Timing silence;
+};
+
+IdleFigures measureModuleIdle(int runs);
+
+} // namespace tolvo
