@@ -1,4 +1,4 @@
-#include "tests/controls/support/PointerShown.h"
+#include "tests/controls/support/WindowState.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
@@ -20,6 +20,11 @@ bool pointerShown()
     }
     XCloseDisplay(display);
     return shown;
+}
+
+bool syntheticModifiersReachMouseEvents()
+{
+    return true;
 }
 
 } // namespace controltest
