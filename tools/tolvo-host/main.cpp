@@ -12,9 +12,10 @@ void printUsage()
     std::fprintf(stderr,
                  "usage: tolvo-host COMMAND [options]\n"
                  "  info [--plugin PATH]   identity, flags, parameters and program\n"
-                 "  editor [--plugin PATH] [--seconds N] [--screenshot FILE]\n"
+                 "  editor [--plugin PATH] [--seconds N] [--screenshot FILE] [--state FILE]\n"
                  "                         open the editor in a window; with --screenshot save\n"
-                 "                         the window as PNG after N seconds (default 2) and exit\n"
+                 "                         the window as PNG after N seconds (default 2) and exit;\n"
+                 "                         --state restores a saved 56-byte state block first\n"
                  "  contact-sheet OUT.png [--scale N]\n"
                  "                         every image built into the module on one sheet\n"
                  "  render IN.wav OUT.wav [--gain DB] [--trim DB] [--trim-range 12|24|36]\n"
