@@ -22,6 +22,8 @@ public:
     virtual void press(MouseButton button) = 0;
     virtual void release(MouseButton button) = 0;
     virtual void holdShift(bool down) = 0;
+    virtual void holdControl(bool down) = 0;
+    virtual void holdAlt(bool down) = 0;
     // Turns the wheel by delta / 120 notches, up for positive deltas.
     virtual void wheel(int delta) = 0;
     // Whether deltas smaller than a notch exist on this window system.

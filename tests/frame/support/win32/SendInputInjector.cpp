@@ -25,14 +25,9 @@ public:
     void press(MouseButton button) override { sendButton(button, true); }
     void release(MouseButton button) override { sendButton(button, false); }
 
-    void holdShift(bool down) override
-    {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = VK_SHIFT;
-        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof input);
-    }
+    void holdShift(bool down) override { holdKey(VK_SHIFT, down); }
+    void holdControl(bool down) override { holdKey(VK_CONTROL, down); }
+    void holdAlt(bool down) override { holdKey(VK_MENU, down); }
 
     void wheel(int delta) override
     {
@@ -70,6 +65,15 @@ public:
     }
 
 private:
+    static void holdKey(WORD key, bool down)
+    {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        SendInput(1, &input, sizeof input);
+    }
+
     static void sendButton(MouseButton button, bool down)
     {
         INPUT input{};

@@ -29,11 +29,9 @@ public:
     void press(MouseButton button) override { fakeButton(buttonNumber(button), True); }
     void release(MouseButton button) override { fakeButton(buttonNumber(button), False); }
 
-    void holdShift(bool down) override
-    {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Shift_L), down ? True : False, CurrentTime);
-        XSync(display, False);
-    }
+    void holdShift(bool down) override { holdKey(XK_Shift_L, down); }
+    void holdControl(bool down) override { holdKey(XK_Control_L, down); }
+    void holdAlt(bool down) override { holdKey(XK_Alt_L, down); }
 
     void wheel(int delta) override
     {
@@ -65,6 +63,12 @@ private:
         default:
             return 3;
         }
+    }
+
+    void holdKey(KeySym keysym, bool down)
+    {
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, keysym), down ? True : False, CurrentTime);
+        XSync(display, False);
     }
 
     void tapKey(KeySym keysym)

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "controls/BitmapFont.h"
+#include "controls/FaderLaw.h"
+#include "controls/nControl.h"
+
+#include <atomic>
+#include <cstdint>
+
+// The gain fader (96 x 401) with the level meter beside it. From the left:
+// hold markers, the meter bar with its RMS line and dB labels, then the
+// fader's tick scale with its labels and the draggable cap (x 64 onward).
+//
+// Values: v is the normalized Gain parameter (gain 8 v^3), kept in the
+// framework's value; the cap's place p (0 bottom .. 1 top) is the position,
+// with v^3 = p^k (FaderLaw). Fine mode turns the travel into a window of
+// +-6, +-12 or +-18 dB around v (the window's base), linear in dB; the cap
+// then shows the fine position f (0.5 the centre) and the effective value
+// is (S R^(2f-1) v^3)^(1/3), S shifting the window down so that its top
+// never passes +18.06 dB.
+//
+// Threads: setValue and getValue may run on the host's parameter thread
+// (through the editor), where setValue can also move fine mode's window;
+// every field they touch is an atomic scalar. The other operations
+// (setMeterLevels, setHoldLevels, setPostFader, setFineMode from the idle
+// step, the mouse and draw) run on the window thread.
+class nFader : public nControl {
+public:
+    static constexpr int32_t kTravel = 352;
+    // Size of a label text buffer for formatScaleLabel.
+    static constexpr int32_t kLabelCapacity = 16;
+
+    nFader(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, int32_t capId, int32_t maskId,
+           int32_t meterStripId, CDIB* smallDigits, CDIB* background, float initialValue);
+    ~nFader() override;
+
+    void draw(gui::CDrawContext* context) override;
+    gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseUp(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where, gui::CButtonState buttons) override;
+    void setValue(float newValue) override;
+    // The effective value; v itself outside fine mode.
+    float getValue() const override;
+
+    virtual float positionToLevel(float p) const;
+    virtual float levelToPosition(float r) const;
+    // One scale label for the pixel offset along the travel: the fader's
+    // (fine window in fine mode) or, with meter set, the meter's.
+    virtual void formatScaleLabel(int32_t offset, char* text, bool meter) const;
+    virtual void drawFaderScale(uint8_t* pixels);
+    virtual void drawMeter(uint8_t* pixels);
+    // Five rows centred on y; colour 0x00BBGGRR.
+    virtual void drawMarker(uint8_t* pixels, int32_t x, int32_t y, uint32_t color, bool rightAligned);
+    virtual void drawHoldMarkers(uint8_t* pixels);
+    // Eight values of linear amplitude (the engine's meter readout order);
+    // the RMS half (entries 4..7) is taken only when withRms is set.
+    virtual void setMeterLevels(const double* levels, bool withRms);
+    // Four held values of linear amplitude; 0 is the peak, 2 the RMS hold.
+    virtual void setHoldLevels(const double* levels);
+    virtual void setPostFader(bool post);
+    // rangeIndex is the fine-range settings word (0, 1, 2 for +-6, +-12,
+    // +-18 dB; other words are reduced as the engine does).
+    virtual void setFineMode(bool on, int32_t rangeIndex);
+    virtual void setPosition(float p);
+    // Composites the cap over the pixels at (x, y), clipped to the control.
+    virtual void drawCap(uint8_t* pixels, int32_t x, int32_t y, int32_t capWidth, int32_t rows,
+                         int32_t capRowBytes);
+
+    bool isFineMode() const { return fineMode.load(std::memory_order_relaxed); }
+    float getFinePosition() const { return finePosition.load(std::memory_order_relaxed); }
+    float getFineScale() const { return fineScale.load(std::memory_order_relaxed); }
+    float getFineRatio() const { return fineRatio.load(std::memory_order_relaxed); }
+    float getPosition() const { return position.load(std::memory_order_relaxed); }
+    const MeterRows& getMeterRows() const { return rows; }
+
+private:
+    // The cap's top row for a place on the travel (p or f), kept on the travel.
+    int32_t capTopFor(float place) const;
+    // f in fine mode, the position otherwise.
+    float capPlace() const;
+    // Fine mode off and on again around x.
+    void recentreFineWindow(float x, int32_t rangeIndex);
+    // Paints one hold marker for a level (gain / 8); NaN paints none.
+    void drawHoldMarker(uint8_t* pixels, float level, uint32_t color);
+
+    CDIB* cap;
+    CDIB* capMask;
+    CDIB* meterStrip;
+    BitmapFont font;
+    int32_t stripRowBytes;
+    MeterRows rows;
+    std::atomic<float> finePosition{0.5f};
+    std::atomic<float> fineScale{1.0f};
+    float meterLevels[8] = {};
+    float holdLevels[4] = {};
+    std::atomic<float> fineRatio{2.0f};
+    std::atomic<int32_t> fineRangeIndex{0};
+    std::atomic<bool> fineMode{false};
+    bool postFader = false;
+    int32_t travel = kTravel;
+    int32_t lastDragY = 0;
+    int32_t previousDragY = 0;
+    float dragStart = 0.0f;
+};
