@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// The seven settings words the settings page edits, and the per-user defaults
+// file behind them. The editor implements it over the instance's live words;
+// the page calls it on the window thread only, while the engine may read the
+// same words on its own threads (each word is read and written whole).
+//
+// Words: 0 default fader mode, 1 fine range, 2 trim range, 3 ballistics,
+// 4 pan law, 5 Mute lamp, 6 Bypass lamp. They are stored as given: a word
+// from a file or a host's state block may lie outside its choices.
+class SettingsStore {
+public:
+    static constexpr int kWordCount = 7;
+    using Words = std::array<int32_t, kWordCount>;
+
+    virtual ~SettingsStore() = default;
+
+    // The live word; index is 0..kWordCount - 1.
+    virtual int32_t getWord(int index) const = 0;
+    virtual void setWord(int index, int32_t value) = 0;
+
+    // Live words <- the defaults file; words the file does not hold (or all,
+    // without a file) keep their values.
+    virtual void loadLive() = 0;
+    // Defaults file <- the live words; nothing happens without its folder.
+    virtual void saveLive() = 0;
+    // words <- the built-in defaults with the file's words over them, and the
+    // result written back to the file.
+    virtual void loadDefaults(Words& words) = 0;
+};
