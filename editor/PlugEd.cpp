@@ -92,24 +92,19 @@ void PlugEd::buildControls()
     dial->setValue(plug->getParameter(kParamTrim));
     editorFrame->addView(dial);
 
-    auto* flip = new nSwitch(kFlipRect, this, kParamPhase, kFlipStrip);
-    flip->setValue(plug->getParameter(kParamPhase));
+    auto* flip = new nSwitch(kFlipRect, this, kParamPhase, kFlipStrip, plug->getParameter(kParamPhase));
     editorFrame->addView(flip);
 
-    muteSwitch = new nSwitch(kMuteRect, this, kParamMute, kMuteStrip);
-    muteSwitch->setValue(plug->getParameter(kParamMute));
+    muteSwitch = new nSwitch(kMuteRect, this, kParamMute, kMuteStrip, plug->getParameter(kParamMute));
     editorFrame->addView(muteSwitch);
 
-    bypassSwitch = new nSwitch(kBypassRect, this, kParamBypass, kBypassStrip);
-    bypassSwitch->setValue(plug->getParameter(kParamBypass));
+    bypassSwitch = new nSwitch(kBypassRect, this, kParamBypass, kBypassStrip, plug->getParameter(kParamBypass));
     editorFrame->addView(bypassSwitch);
 
-    auto* pre = new nSwitch(kPreRect, this, kTagPre, kPreStrip);
-    pre->setValue(preValue.load(std::memory_order_relaxed));
+    auto* pre = new nSwitch(kPreRect, this, kTagPre, kPreStrip, preValue.load(std::memory_order_relaxed));
     editorFrame->addView(pre);
 
-    auto* fine = new nSwitch(kFineRect, this, kTagFine, kFineStrip);
-    fine->setValue(fineValue.load(std::memory_order_relaxed));
+    auto* fine = new nSwitch(kFineRect, this, kTagFine, kFineStrip, fineValue.load(std::memory_order_relaxed));
     editorFrame->addView(fine);
 
     for (auto [tag, place] : {std::pair{kParamGain, kGainFieldRect}, std::pair{kParamTrim, kTrimFieldRect}}) {

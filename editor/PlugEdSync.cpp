@@ -129,7 +129,7 @@ void PlugEd::refreshMetersAndLamps()
         for (int i = 0; i < 4; ++i)
             pushToControls(tags[i], static_cast<float>(shown[i]));
         if (fader)
-            fader->setHoldLevels(shown[0], shown[1], shown[2], shown[3]);
+            fader->setHoldLevels(shown);
     }
     if (fader && splash->getValue() == 0.0f)
         fader->setMeterLevels(readout.values, rmsValid);

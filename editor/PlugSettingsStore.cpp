@@ -1,36 +1,40 @@
 #include "editor/PlugSettingsStore.h"
 
+#include <cstddef>
+
 #include "engine/PlugSettings.h"
 #include "engine/PreferencesFile.h"
 
+static_assert(SettingsStore::kWordCount == kNumSettings, "the page edits every settings word");
+
 PlugSettingsStore::PlugSettingsStore(PlugSettings& live) : live(live) {}
 
-int32_t PlugSettingsStore::getWord(int word) const
+int32_t PlugSettingsStore::getWord(int index) const
 {
-    return word >= 0 && word < kNumSettings ? live.get(word) : 0;
+    return index >= 0 && index < kNumSettings ? live.get(index) : 0;
 }
 
-void PlugSettingsStore::setWord(int word, int32_t value)
+void PlugSettingsStore::setWord(int index, int32_t value)
 {
-    if (word >= 0 && word < kNumSettings)
-        live.set(word, value);
+    if (index >= 0 && index < kNumSettings)
+        live.set(index, value);
 }
 
-void PlugSettingsStore::revertToDefaults()
+void PlugSettingsStore::loadLive()
 {
     PreferencesFile::load(live);
 }
 
-void PlugSettingsStore::saveAsDefaults()
+void PlugSettingsStore::saveLive()
 {
     PreferencesFile::save(live);
 }
 
-void PlugSettingsStore::readDefaults(int32_t* words)
+void PlugSettingsStore::loadDefaults(Words& words)
 {
     PlugSettings defaults;
     PreferencesFile::loadDefaults(defaults);
     const SettingsWords read = defaults.snapshot();
-    for (int word = 0; word < kNumSettings; ++word)
-        words[word] = read[word];
+    for (int index = 0; index < kNumSettings; ++index)
+        words[static_cast<std::size_t>(index)] = read[static_cast<std::size_t>(index)];
 }

@@ -1,4 +1,4 @@
-// The settings page's view of the instance: the live settings words and the
+// The settings page's view of the instance: its live settings words and the
 // preferences file, behind the interface the controls know.
 #pragma once
 
@@ -10,11 +10,12 @@ class PlugSettingsStore : public SettingsStore {
 public:
     explicit PlugSettingsStore(PlugSettings& live);
 
-    int32_t getWord(int word) const override;
-    void setWord(int word, int32_t value) override;
-    void revertToDefaults() override;
-    void saveAsDefaults() override;
-    void readDefaults(int32_t* words) override;
+    // Indices outside the seven words read as 0 and are not written.
+    int32_t getWord(int index) const override;
+    void setWord(int index, int32_t value) override;
+    void loadLive() override;
+    void saveLive() override;
+    void loadDefaults(Words& words) override;
 
 private:
     PlugSettings& live;
