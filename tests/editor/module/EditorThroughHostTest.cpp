@@ -85,7 +85,7 @@ TEST_F(EditorThroughHostTest, FaderDragIsOneGestureOfAutomatedGainSteps)
 
 TEST_F(EditorThroughHostTest, PreClickIsAGestureWithoutAutomationAndSwitchesTheReadouts)
 {
-    // Fader at -12 dB: the post-fader peak lies 12 dB below the pre-fader one.
+    // Fader at -6 dB: the post-fader peak lies 6 dB below the pre-fader one.
     plugin->setParameter(0, 0.3969f);
     openEditor();
     play(0.5f);
