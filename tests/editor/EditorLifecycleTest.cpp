@@ -114,6 +114,18 @@ TEST_F(EditorLifecycleTest, EveryOpenBuildsTheTwelveControlsOverImagesLoadedOnce
     EXPECT_FALSE(switchOf(3)->isLampDark());
 }
 
+TEST_F(EditorLifecycleTest, ASecondOpenWithoutACloseReplacesTheWindow)
+{
+    open();
+    gui::CFrame* first = editor->getFrame();
+    first->remember();
+    open();
+    EXPECT_NE(editor->getFrame(), first);
+    EXPECT_EQ(first->getNbReference(), 1) << "the first window was not let go";
+    first->forget();
+    expectTheTable();
+}
+
 TEST_F(EditorLifecycleTest, ControlsStartFromTheParameters)
 {
     plug->setParameter(0, 0.25f);
