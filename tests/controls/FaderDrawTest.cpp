@@ -281,6 +281,20 @@ TEST_F(FaderDraw, NonFiniteAndOutOfRangeHoldsStayOnTheMeter)
     EXPECT_EQ(markerRows(work, 255, 170), (std::vector<int32_t>{379, 380, 381, 382, 383}));
 }
 
+TEST_F(FaderDraw, ValuesOffTheTravelKeepTheCapOnIt)
+{
+    fader->setValue(1.0f);
+    const std::vector<uint8_t> atTop(draw()->getPixels(), draw()->getPixels() + 96 * 401 * 4);
+    fader->setValue(0.0f);
+    const std::vector<uint8_t> atBottom(draw()->getPixels(), draw()->getPixels() + 96 * 401 * 4);
+    fader->setValue(2.0f);
+    EXPECT_EQ(std::memcmp(draw()->getPixels(), atTop.data(), atTop.size()), 0);
+    fader->setValue(-0.5f);
+    EXPECT_EQ(std::memcmp(draw()->getPixels(), atBottom.data(), atBottom.size()), 0);
+    fader->setValue(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(std::memcmp(draw()->getPixels(), atBottom.data(), atBottom.size()), 0);
+}
+
 TEST_F(FaderDraw, PictureReachesTheContextAtTheControlsPlace)
 {
     fader->setValue(0.5f);

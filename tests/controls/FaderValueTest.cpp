@@ -2,11 +2,14 @@
 // out of fine mode, against figures worked out independently.
 #include "tests/controls/ControlTestSupport.h"
 
+#include "view/COffscreenContext.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
+#include <thread>
 
 namespace controltest {
 namespace {
@@ -233,6 +236,32 @@ TEST_F(FaderValue, SetValueOutsideFineModeStoresTheValueAsGiven)
     EXPECT_FALSE(fader->isFineMode());
     // The reset value is 0 dB whatever the first value was.
     EXPECT_EQ(fader->getResetValue(), 0.5f);
+    fader->forget();
+}
+
+TEST_F(FaderValue, HostValuesMayArriveWhileTheWindowThreadDrawsAndSwitchesFineMode)
+{
+    nFader* fader = makeFader(images, 0.5f);
+    auto* context = new gui::COffscreenContext(nullptr, 265, 534);
+    std::thread host([&] {
+        for (int i = 0; i < 3000; ++i) {
+            fader->setValue(0.3f + 0.4f * float(i % 97) / 96.0f);
+            fader->setDirty(true);
+        }
+    });
+    for (int i = 0; i < 150; ++i) {
+        fader->setFineMode(i % 3 != 0, i % 4);
+        fader->draw(context);
+        // Value and window may come from different host values; they stay numbers.
+        const float value = fader->getValue();
+        EXPECT_TRUE(std::isfinite(value) && value > 0.0f) << value;
+    }
+    host.join();
+    fader->setFineMode(false, 0);
+    fader->setValue(0.5f);
+    EXPECT_EQ(fader->getValue(), 0.5f);
+    EXPECT_EQ(int32_t(capTop(*fader)), 144);
+    context->forget();
     fader->forget();
 }
 

@@ -1,0 +1,253 @@
+// The fader and the dial in a real window, driven by synthetic input through
+// the window system (XTest on Linux, SendInput on Windows): hit edges, the
+// cap grab, travel and clamping, the dial's axis rule, the reset gestures,
+// the edits reaching the editor and the pointer shown again in its place.
+#include "tests/controls/ControlTestSupport.h"
+#include "tests/controls/support/PointerShown.h"
+#include "tests/frame/support/FrameHarness.h"
+#include "view/CursorFunctions.h"
+#include "view/DoubleClickTime.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace controltest {
+namespace {
+
+using gui::CPoint;
+using tolvo::MouseButton;
+
+constexpr int32_t kCapX = 57 + 80;
+
+class ControlMouse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        harness = std::make_unique<tolvo::FrameHarness>(gui::CRect(0, 0, 265, 534));
+        ASSERT_TRUE(harness->ready()) << "no window or no synthetic input";
+        fader = makeFader(images, 0.0f, &log);
+        dial = makeDial(images, 0.5f, &log);
+        harness->view->addView(fader);
+        harness->view->addView(dial);
+        harness->input->moveTo(CPoint(20, 500));
+        harness->pump();
+    }
+
+    // A press; one that follows the previous press within the double-click
+    // time would be a double click, so it waits unless asked to be one.
+    void press(CPoint where, bool doubleClick = false)
+    {
+        harness->input->moveTo(where);
+        harness->pump(40);
+        if (!doubleClick) {
+            const auto single = lastPress + std::chrono::milliseconds(gui::systemDoubleClickTime() + 50);
+            while (std::chrono::steady_clock::now() < single)
+                harness->pump(20);
+        }
+        harness->input->press(MouseButton::Left);
+        lastPress = std::chrono::steady_clock::now();
+        harness->pump(40);
+    }
+
+    void release()
+    {
+        harness->input->release(MouseButton::Left);
+        harness->pump(40);
+    }
+
+    void moveTo(CPoint where)
+    {
+        harness->input->moveTo(where);
+        harness->pump(40);
+    }
+
+    void click(CPoint where, bool doubleClick = false)
+    {
+        press(where, doubleClick);
+        release();
+    }
+
+    // The pointer's place on the screen.
+    CPoint screenPointer()
+    {
+        CPoint where(-1, -1);
+        harness->pump(20);
+        gui::getCursorPosition(where.x, where.y);
+        return where;
+    }
+
+    // A press at the cap's middle row, a move by dy and the release; answers
+    // where the pointer sat on the screen before the press.
+    CPoint dragCap(int32_t dy)
+    {
+        const int32_t middle = kFaderRect.top + int32_t((1.0f - fader->getPosition()) * 352.0f) + 29;
+        moveTo(CPoint(kCapX, middle));
+        const CPoint start = screenPointer();
+        press(CPoint(kCapX, middle));
+        moveTo(CPoint(kCapX, middle + dy));
+        release();
+        return start;
+    }
+
+    std::vector<int32_t> edits() const { return harness->edits; }
+
+    std::unique_ptr<tolvo::FrameHarness> harness;
+    std::chrono::steady_clock::time_point lastPress;
+    Images images;
+    ValueLog log;
+    nFader* fader = nullptr;
+    nDial* dial = nullptr;
+};
+
+TEST_F(ControlMouse, FaderTakesPressesOnItsFarEdgesButNotOnTheMeter)
+{
+    // The cap sits at the bottom, so the far corner is on it.
+    click(CPoint(kFaderRect.right, kFaderRect.bottom));
+    EXPECT_EQ(edits(), (std::vector<int32_t>{1, -1}));
+    click(CPoint(kFaderRect.right + 1, kFaderRect.bottom));
+    click(CPoint(kFaderRect.right, kFaderRect.bottom + 1));
+    click(CPoint(kFaderRect.left + 63, kFaderRect.bottom));
+    EXPECT_EQ(edits(), (std::vector<int32_t>{1, -1}));
+    EXPECT_TRUE(log.values.empty());
+}
+
+TEST_F(ControlMouse, FaderGrabsOnlyWithinThirtyOnePixelsOfTheCapsMiddle)
+{
+    fader->setValue(0.5f);
+    const int32_t middle = kFaderRect.top + 173;
+    press(CPoint(kCapX, middle - 32));
+    moveTo(CPoint(kCapX, middle - 132));
+    release();
+    EXPECT_TRUE(edits().empty());
+    EXPECT_EQ(fader->getValue(), 0.5f);
+
+    press(CPoint(kCapX, middle + 31));
+    moveTo(CPoint(kCapX, middle - 69));
+    release();
+    EXPECT_EQ(edits(), (std::vector<int32_t>{1, -1}));
+    EXPECT_NEAR(fader->getPosition(), 0.5909f + 100.0f / 352.0f, 0.0001f);
+}
+
+TEST_F(ControlMouse, FaderSweepsIn352PixelsClampsExactlyAndPutsThePointerOverTheCap)
+{
+    const CPoint start = dragCap(-352);
+    EXPECT_EQ(log.values.back(), 1.0f);
+    EXPECT_TRUE(pointerShown());
+    CPoint after = screenPointer();
+    EXPECT_EQ(after.x, start.x);
+    EXPECT_EQ(after.y, start.y - 352);
+
+    // Far past the bottom: exactly 0, and the pointer comes back over the
+    // cap, not where the hand went.
+    const CPoint top = dragCap(+450);
+    EXPECT_EQ(log.values.back(), 0.0f);
+    after = screenPointer();
+    EXPECT_EQ(after.y, top.y + 352);
+    EXPECT_EQ(edits(), (std::vector<int32_t>{1, -1, 1, -1}));
+    EXPECT_TRUE(pointerShown());
+}
+
+TEST_F(ControlMouse, FaderWithShiftNeedsTenTimesTheTravel)
+{
+    // 3520 pixels for the whole travel: a 352-pixel drag moves a tenth.
+    // (Longer drags would leave the screen.)
+    harness->input->holdShift(true);
+    dragCap(-352);
+    EXPECT_NEAR(fader->getPosition(), 0.1f, 0.0001f);
+    dragCap(-352);
+    EXPECT_NEAR(fader->getPosition(), 0.2f, 0.0001f);
+    dragCap(+176);
+    harness->input->holdShift(false);
+    EXPECT_NEAR(fader->getPosition(), 0.15f, 0.0001f);
+    dragCap(+200);
+    EXPECT_EQ(log.values.back(), 0.0f);
+}
+
+TEST_F(ControlMouse, PointerIsHiddenDuringADragOnly)
+{
+    ASSERT_TRUE(pointerShown());
+    press(CPoint(kCapX, kFaderRect.top + 381));
+    moveTo(CPoint(kCapX, kFaderRect.top + 300));
+    EXPECT_FALSE(pointerShown());
+    release();
+    EXPECT_TRUE(pointerShown());
+}
+
+TEST_F(ControlMouse, ModifierClicksAndDoubleClicksResetBothControls)
+{
+    const CPoint onCap(kCapX, kFaderRect.top + 381);
+    const CPoint onDial(195, 171);
+    harness->input->holdControl(true);
+    click(onCap);
+    harness->input->holdControl(false);
+    EXPECT_EQ(fader->getValue(), 0.5f);
+    EXPECT_EQ(log.values.back(), 0.5f);
+
+    fader->setValue(0.0f);
+    dial->setValue(0.0f);
+    harness->input->holdShift(true);
+    harness->input->holdAlt(true);
+    click(onCap);
+    click(onDial);
+    harness->input->holdAlt(false);
+    harness->input->holdShift(false);
+    EXPECT_EQ(fader->getValue(), 0.5f);
+    EXPECT_EQ(dial->getValue(), 0.5f);
+
+    // A double click: the first click is an ordinary press and release, the
+    // second resets.
+    dial->setValue(0.9f);
+    click(onDial);
+    EXPECT_EQ(dial->getValue(), 0.9f);
+    click(onDial, true);
+    EXPECT_EQ(dial->getValue(), 0.5f);
+    EXPECT_EQ(log.values.back(), 0.5f);
+    EXPECT_EQ(edits(), (std::vector<int32_t>{1, -1, 1, -1, 2, -2, 2, -2, 2, -2}));
+    EXPECT_TRUE(pointerShown());
+}
+
+TEST_F(ControlMouse, DialFollowsTheLargerMovementAndPutsThePointerBack)
+{
+    const CPoint centre(195, 171);
+    const struct {
+        int32_t dx, dy;
+        float degrees;
+    } moves[] = {{10, -3, 10.0f}, {3, -10, 10.0f}, {5, 5, -5.0f}};
+    for (const auto& move : moves) {
+        moveTo(centre);
+        const CPoint start = screenPointer();
+        const float before = dial->getAngle();
+        press(centre);
+        moveTo(CPoint(centre.x + move.dx, centre.y + move.dy));
+        release();
+        EXPECT_FLOAT_EQ(dial->getAngle() - before, move.degrees) << move.dx << "," << move.dy;
+        EXPECT_EQ(screenPointer(), start);
+        EXPECT_TRUE(pointerShown());
+    }
+    harness->input->holdShift(true);
+    const float before = dial->getAngle();
+    press(centre);
+    moveTo(CPoint(centre.x + 10, centre.y));
+    release();
+    harness->input->holdShift(false);
+    EXPECT_NEAR(dial->getAngle() - before, 1.0f, 0.0001f);
+    EXPECT_EQ(edits(), (std::vector<int32_t>{2, -2, 2, -2, 2, -2, 2, -2}));
+}
+
+TEST_F(ControlMouse, DialStopsAtExactlyZeroAndOneAndTakesItsFarEdges)
+{
+    press(CPoint(kDialRect.right, kDialRect.bottom));
+    moveTo(CPoint(kDialRect.right, kDialRect.bottom - 250));
+    EXPECT_EQ(log.values.back(), 1.0f);
+    moveTo(CPoint(kDialRect.right - 200, kDialRect.bottom - 250));
+    moveTo(CPoint(kDialRect.right - 200, kDialRect.bottom + 150));
+    EXPECT_EQ(log.values.back(), 0.0f);
+    EXPECT_EQ(dial->getAngle(), 0.0f);
+    release();
+    click(CPoint(kDialRect.right + 1, kDialRect.top));
+    EXPECT_EQ(edits(), (std::vector<int32_t>{2, -2}));
+}
+
+} // namespace
+} // namespace controltest
