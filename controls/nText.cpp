@@ -43,9 +43,11 @@ nText::~nText() = default;
 
 void nText::readDisplayText()
 {
-    if (!entryField || !strings)
+    if (!strings)
         return;
-    char text[kTextSize] = "";
+    // An interface that writes nothing leaves the text as it was.
+    char text[kTextSize];
+    CTextEdit::getText(text);
     strings->getStringValue(tag, text);
     text[kTextSize - 1] = '\0';
     CTextEdit::setText(text);

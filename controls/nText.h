@@ -76,6 +76,7 @@ private:
     // Forms the text from the value last set, when one is pending and no
     // entry is open. Window thread.
     void formPendingText();
+    // Text <- the string interface's display text for the tag.
     void readDisplayText();
 
     StringValParameter* strings;

@@ -42,16 +42,22 @@ CDIB* makePanel()
     return panel;
 }
 
-// Display texts by tag, as the editor would answer them, and what was typed.
+// Display texts, as the editor would answer them, and what was typed. Like
+// the engine it leaves the text alone for tags that are no parameter.
 class FakeStrings : public StringValParameter {
 public:
-    void getStringValue(int32_t, char* text) override { std::snprintf(text, 256, "%s", display.c_str()); }
+    void getStringValue(int32_t tag, char* text) override
+    {
+        if (tag < kParameterCount)
+            std::snprintf(text, 256, "%s", display.c_str());
+    }
     void setStringValue(int32_t tag, const char* text) override
     {
         log.push_back("set " + std::to_string(tag) + " '" + text + "'");
         display = displayAfterSet;
     }
 
+    static constexpr int32_t kParameterCount = 5;
     std::string display = "0";
     std::string displayAfterSet = "  6.00";
     Log log;
@@ -109,7 +115,7 @@ public:
     Picture show(nText* field)
     {
         field->draw(context);
-        return read(field == nullptr ? CRect() : rectOf(field));
+        return read(rectOf(field));
     }
     Picture read(const CRect& rect) const
     {
