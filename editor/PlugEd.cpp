@@ -1,115 +1,177 @@
+// PlugEd's life: construction, opening the window with its twelve controls,
+// closing it, destruction, and finding controls by tag.
 #include "editor/PlugEd.h"
-
-#include <cmath>
-#include <cstdio>
 
 #include "controls/CDIB.h"
 #include "controls/CTBKFrame.h"
+#include "controls/nDial.h"
+#include "controls/nFader.h"
+#include "controls/nSplash.h"
+#include "controls/nSwitch.h"
+#include "controls/nText.h"
+#include "editor/PlugEdLayout.h"
 #include "engine/Plug.h"
-#include "view/CFontDesc.h"
-#include "view/CTextEdit.h"
+#include "view/TickCount.h"
 
-namespace {
+using namespace editorLayout;
 
-constexpr int16_t kEditorWidth = 265;
-constexpr int16_t kEditorHeight = 534;
-constexpr int32_t kPanelResource = 123;
-constexpr int32_t kTagPeak = 504;
-const gui::CRect kFieldRects[2] = {{110, 453, 167, 467}, {168, 194, 225, 208}};
-const gui::CRect kPeakRect(179, 65, 212, 75);
-
-} // namespace
-
-PlugEd::PlugEd(Plug* plug) : AEffGUIEditor(plug), plug(plug)
+PlugEd::PlugEd(Plug* plug)
+    : AEffGUIEditor(plug), plug(plug), settings(plug->getSettings()), settingsStore(*settings)
 {
     rect.top = 0;
     rect.left = 0;
-    rect.bottom = kEditorHeight;
-    rect.right = kEditorWidth;
+    rect.bottom = kHeight;
+    rect.right = kWidth;
+    preValue.store(0.0f, std::memory_order_relaxed);
+    fineValue.store(static_cast<float>(settings->get(kSettingDefaultMode)), std::memory_order_relaxed);
+    lastFlashTicks = gui::systemTickCount();
 }
 
 PlugEd::~PlugEd()
 {
     close();
-    if (background)
+    if (background) {
+        // The reference open took on top of the one loading gave.
         background->forget();
+        background->forget();
+    }
+    if (smallDigits)
+        smallDigits->forget();
+    if (largeDigits)
+        largeDigits->forget();
 }
 
-bool PlugEd::open(void* window)
+bool PlugEd::open(void* parentWindow)
 {
-    AEffGUIEditor::open(window);
-    if (!background)
-        background = new CDIB(kPanelResource);
-    auto* editorFrame = new CTBKFrame(gui::CRect(0, 0, kEditorWidth, kEditorHeight), window, this);
-    editorFrame->setBackground(background);
-    editorFrame->setBackgroundColor(gui::CColor{40, 40, 40, 255});
-    frame = editorFrame;
+    // A second open without a close replaces the window rather than leaking it.
+    if (frame)
+        close();
+    AEffGUIEditor::open(parentWindow);
+    return buildWindow();
+}
 
-    for (int32_t tag = 0; tag < 2; ++tag) {
-        auto* field = new gui::CTextEdit(kFieldRects[tag], this, tag);
-        bindings[tag] = {plug, tag};
-        field->setStringConvert(parameterText, &bindings[tag]);
-        field->setValue(plug->getParameter(tag));
-        editorFrame->addView(field);
-        fields[tag] = field;
+bool PlugEd::buildWindow()
+{
+    bridge.attach();
+    loadImages();
+    auto* editorFrame = new CTBKFrame(gui::CRect(0, 0, kWidth, kHeight), systemWindow, this);
+    frame = editorFrame;
+    editorFrame->setBackground(background);
+    splash = nullptr;
+    buildControls();
+    for (int32_t tag : HostThreadBridge::kBridgedTags) {
+        gui::CControl* control = findControl(tag);
+        // Only the switches: their whole state is one atomic value.
+        if (dynamic_cast<nSwitch*>(control))
+            bridge.publish(tag, control);
     }
-    peakReadout = new gui::CParamDisplay(kPeakRect);
-    peakReadout->setTag(kTagPeak);
-    peakReadout->setFont(gui::kNormalFontVerySmall);
-    peakReadout->setStringConvert(peakText, this);
-    editorFrame->addView(peakReadout);
     return true;
+}
+
+// The three images are loaded on the first open and kept until the editor ends.
+void PlugEd::loadImages()
+{
+    if (background)
+        return;
+    background = new CDIB(kPanel);
+    background->remember();
+    smallDigits = new CDIB(kSmallDigits);
+    largeDigits = new CDIB(kLargeDigits);
+}
+
+void PlugEd::buildControls()
+{
+    gui::CFrame* editorFrame = frame;
+
+    fader = new nFader(kFaderRect, kParamGain, this, kFaderCap, kCapMask, kMeterStrip, smallDigits,
+                       background, plug->getParameter(kParamGain));
+    editorFrame->addView(fader);
+    fader->setFineMode(settings->get(kSettingDefaultMode) != 0, settings->fineRange());
+
+    auto* dial = new nDial(kTrimDialRect, this, kParamTrim, background, kDialResetValue);
+    dial->setValue(plug->getParameter(kParamTrim));
+    editorFrame->addView(dial);
+
+    auto* flip = new nSwitch(kFlipRect, this, kParamPhase, kFlipStrip, plug->getParameter(kParamPhase));
+    editorFrame->addView(flip);
+
+    muteSwitch = new nSwitch(kMuteRect, this, kParamMute, kMuteStrip, plug->getParameter(kParamMute));
+    editorFrame->addView(muteSwitch);
+
+    bypassSwitch = new nSwitch(kBypassRect, this, kParamBypass, kBypassStrip, plug->getParameter(kParamBypass));
+    editorFrame->addView(bypassSwitch);
+
+    auto* pre = new nSwitch(kPreRect, this, kTagPre, kPreStrip, preValue.load(std::memory_order_relaxed));
+    editorFrame->addView(pre);
+
+    auto* fine = new nSwitch(kFineRect, this, kTagFine, kFineStrip, fineValue.load(std::memory_order_relaxed));
+    editorFrame->addView(fine);
+
+    for (auto [tag, place] : {std::pair{kParamGain, kGainFieldRect}, std::pair{kParamTrim, kTrimFieldRect}}) {
+        auto* field = new nText(place, tag, this, largeDigits, background, this, true);
+        editorFrame->addView(field);
+        field->setViewSize(grownField(place), true);
+    }
+    for (auto [tag, place] : {std::pair{kTagPeak, kPeakRect}, std::pair{kTagRms, kRmsRect}})
+        editorFrame->addView(new nText(place, tag, this, smallDigits, background, this, false));
+
+    splash = new nSplash(kLogoRect, kTagSettings, this, kLogo, kSettingsPage, kOptionMarker,
+                         kSettingsButtons, &settingsStore, largeDigits);
+    editorFrame->addView(splash);
 }
 
 void PlugEd::close()
 {
     if (frame) {
-        fields[0] = fields[1] = nullptr;
-        peakReadout = nullptr;
-        frame->forget();
+        // No host thread may still reach a control when the frame goes.
+        bridge.withdraw();
+        splash = nullptr;
+        fader = nullptr;
+        muteSwitch = nullptr;
+        bypassSwitch = nullptr;
+        gui::CFrame* closing = frame;
         frame = nullptr;
+        closing->forget();
     }
     AEffGUIEditor::close();
 }
 
-void PlugEd::idle()
+gui::CControl* PlugEd::findControl(int32_t tag, const gui::CControl* after) const
 {
-    if (!frame)
-        return;
-    MeterReadout readout;
-    if (plug->getMeters(&readout)) {
-        double peak = readout.values[kReadInputPeak];
-        heldPeak = std::max(peak, heldPeak * 0.9);
-        peakReadout->setValue(static_cast<float>(heldPeak));
+    auto* editorFrame = static_cast<CTBKFrame*>(frame);
+    if (!editorFrame)
+        return nullptr;
+    CTBKFrame::ViewEntry entry = editorFrame->getFirstViewEntry();
+    const CTBKFrame::ViewEntry end = editorFrame->noViewEntry();
+    if (after) {
+        while (entry != end && *entry != after)
+            ++entry;
+        if (entry == end)
+            return nullptr;
+        ++entry;
     }
-    AEffGUIEditor::idle();
+    for (; entry != end; ++entry) {
+        auto* control = dynamic_cast<gui::CControl*>(*entry);
+        if (control && control->getTag() == tag)
+            return control;
+    }
+    return nullptr;
 }
 
-void PlugEd::setParameter(VstInt32 index, float value)
+float PlugEd::getControlValue(int32_t tag) const
 {
-    if (index >= 0 && index < 2 && fields[index])
-        fields[index]->setValue(value);
+    if (!bridge.onWindowThread())
+        return bridge.publishedValue(tag);
+    const gui::CControl* control = findControl(tag);
+    return control ? control->getValue() : -1.0f;
 }
 
-void PlugEd::valueChanged(gui::CControl* control)
+void PlugEd::getStringValue(int32_t tag, char* text)
 {
-    int32_t tag = control->getTag();
-    if (tag < 0 || tag >= 2)
-        return;
-    plug->setParameterText(tag, fields[tag]->getText());
-    plug->setParameterAutomated(tag, plug->getParameter(tag));
+    plug->getParameterDisplay(tag, text);
 }
 
-void PlugEd::parameterText(float, char* text, void* userData)
+void PlugEd::setStringValue(int32_t tag, const char* text)
 {
-    auto* binding = static_cast<FieldBinding*>(userData);
-    binding->plug->getParameterDisplay(binding->index, text);
-}
-
-void PlugEd::peakText(float value, char* text, void*)
-{
-    if (value <= 0.0f)
-        std::snprintf(text, gui::CParamDisplay::kTextSize, "-oo");
-    else
-        std::snprintf(text, gui::CParamDisplay::kTextSize, "%.1f", 20.0 * std::log10(value));
+    plug->setParameterText(tag, text);
 }

@@ -1,46 +1,97 @@
-// The plug-in's editor. This first version shows the panel in a frame with
-// the Gain and Trim entry fields and an input peak readout, built from the
-// framework's own views.
+// The plug-in's editor: the object behind the host's editor opcodes. It lives
+// as long as the instance; its window (a CTBKFrame with twelve controls over
+// the panel) exists only between open and close. One object is the editor
+// base, the frame's editor interface, the listener of every control and the
+// value fields' text interface.
+//
+// Threads. open, close, idle, the key and knob-mode operations, the listener
+// and text operations and findControl run on the window thread (the thread
+// the host sends the editor opcodes from). setParameter, getControlValue,
+// writeChunkState and readChunkState may be called from any thread: off the
+// window thread they reach only the switches, through HostThreadBridge, and
+// leave the rest to the next idle. They never block, allocate or make a
+// system call.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+
+#include "controls/StringValParameter.h"
+#include "editor/HostThreadBridge.h"
+#include "editor/PlugSettingsStore.h"
 #include "view/AEffGUIEditor.h"
 #include "view/CControlListener.h"
 
 class CDIB;
 class Plug;
+class PlugSettings;
+class nFader;
+class nSplash;
+class nSwitch;
+struct PlugChunk;
 
-namespace gui {
-class CParamDisplay;
-class CTextEdit;
-} // namespace gui
-
-class PlugEd : public gui::AEffGUIEditor, public gui::CControlListener {
+class PlugEd : public gui::AEffGUIEditor, public gui::CControlListener, public StringValParameter {
 public:
     explicit PlugEd(Plug* plug);
-    // Closes an open window first: its views must not outlive the editor.
+    // Closes a window still open, then releases the images.
     ~PlugEd() override;
 
-    bool open(void* window) override;
+    bool open(void* parentWindow) override;
     void close() override;
     void idle() override;
+    // Pushes the value to every control with the tag.
     void setParameter(VstInt32 index, float value) override;
 
+    // Operations of this editor, in slot order.
+    virtual bool buildWindow();
+    // The Pre and Fine switch values into the block (offsets 20 and 24);
+    // without a window the values kept from the last one. Returns 0.
+    virtual int32_t writeChunkState(PlugChunk* chunk);
+    // Takes Pre and Fine from the block and gives them to the switches.
+    // Returns 0.
+    virtual int32_t readChunkState(const PlugChunk* chunk);
+
+    // The next control with the tag after the given one (from the first when
+    // none is given), in the order the controls were added; null without a
+    // window, at the end, or when after is not in the frame.
+    gui::CControl* findControl(int32_t tag, const gui::CControl* after = nullptr) const;
+    // The value of the first control with the tag, or -1 when there is none
+    // or no window.
+    float getControlValue(int32_t tag) const;
+
+    // CControlListener.
     void valueChanged(gui::CControl* control) override;
+    int32_t controlModifierClicked(gui::CControl* control, gui::CButtonState buttons) override;
+
+    // StringValParameter.
+    void getStringValue(int32_t tag, char* text) override;
+    void setStringValue(int32_t tag, const char* text) override;
 
 private:
-    // What a field's text converter needs to show its parameter.
-    struct FieldBinding {
-        Plug* plug;
-        VstInt32 index;
-    };
-
-    static void parameterText(float value, char* text, void* userData);
-    static void peakText(float value, char* text, void* userData);
+    void loadImages();
+    void buildControls();
+    void pushToControls(int32_t tag, float value);
+    void applyHostChanges();
+    void refreshMetersAndLamps();
+    void flashLamps();
 
     Plug* plug;
+    nSplash* splash = nullptr;
+    nSwitch* muteSwitch = nullptr;
+    nSwitch* bypassSwitch = nullptr;
+    nFader* fader = nullptr;
+    PlugSettings* settings = nullptr;
     CDIB* background = nullptr;
-    FieldBinding bindings[2] = {};
-    gui::CTextEdit* fields[2] = {};
-    gui::CParamDisplay* peakReadout = nullptr;
-    double heldPeak = 0.0;
+    CDIB* smallDigits = nullptr;
+    CDIB* largeDigits = nullptr;
+    bool flashPhase = false;
+    uint32_t lastFlashTicks = 0;
+    double meterHold[8] = {};
+    // The Pre and Fine switch values: given to the switches when a window is
+    // built, kept in step with them while it is open, so they survive its
+    // closing.
+    std::atomic<float> preValue{0.0f};
+    std::atomic<float> fineValue{0.0f};
+    PlugSettingsStore settingsStore;
+    HostThreadBridge bridge;
 };

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "editor/PlugEd.h"
 #include "engine/ParameterLaws.h"
 #include "engine/PreferencesFile.h"
 #include "engine/Version.h"
@@ -58,7 +57,7 @@ Plug::Plug(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, kNumProg
     updateDerived();
     lastRefreshTime = 0.0;
     processingClock = 0.0;
-    new PlugEd(this);
+    createEditor();
 }
 
 // An open editor window goes first, while the instance it reaches is whole.

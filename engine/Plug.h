@@ -65,8 +65,11 @@ private:
     template <typename Sample, bool accumulate>
     void runGainLoop(Sample** inputs, Sample** outputs, VstInt32 sampleFrames);
 
-    // The editor's part: its controls follow parameter changes, and it owns
-    // the Pre and Fine values of the state block (words 5 and 6).
+    // The editor's part, defined in editor/ (the engine includes nothing of
+    // it): the constructor creates the editor, which attaches itself; its
+    // controls follow parameter changes; it owns the Pre and Fine values of
+    // the state block (words 5 and 6). Each is a no-op without an editor.
+    void createEditor();
     void notifyEditor(VstInt32 index, float value);
     void editorWritesChunkState();
     void editorReadsChunkState();

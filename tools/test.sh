@@ -17,7 +17,7 @@ ctest --test-dir build/asan --output-on-failure -j"$jobs"
 if [ -f tests/engine/CMakeLists.txt ] && grep -q tolvo_stress tests/engine/CMakeLists.txt; then
   echo "== Linux, ThreadSanitizer stress test"
   cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVO_TSAN=ON > /dev/null
-  cmake --build build/tsan -j"$jobs" --target tolvo_stress_tests tolvo_text_stress_tests tolvo_editor_stress_tests
+  cmake --build build/tsan -j"$jobs" --target tolvo_stress_tests tolvo_text_stress_tests tolvo_editor_stress_tests tolvo_editor_host_stress_tests
   TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -R stress
 fi
 

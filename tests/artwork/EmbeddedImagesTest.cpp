@@ -179,12 +179,16 @@ TEST(EmbeddedImages, CapNeverOutweighsItsMaskAndHasItsIndexLineOnRow23)
     EXPECT_LT(meanLevel(cap, 2, 23, 30, 24), 20);
     EXPECT_GT(meanLevel(cap, 2, 21, 30, 22), 60);
     EXPECT_GT(meanLevel(cap, 2, 25, 30, 26), 60);
-    // Opaque body, shadow only to the right and below.
+    // Opaque body with a soft shadow at its sides and below, all inside the
+    // 32 columns the fader draws: its last four columns would be cut off.
     EXPECT_EQ(at(mask, 16, 23)[0], 254);
-    EXPECT_GT(at(mask, 33, 30)[0], 0);
+    EXPECT_GT(at(mask, 31, 30)[0], 0);
+    EXPECT_LT(at(mask, 31, 30)[0], 254);
     EXPECT_GT(at(mask, 16, 49)[0], 0);
-    EXPECT_EQ(at(cap, 33, 30)[2], 0);
-    EXPECT_EQ(at(mask, 35, 0)[0], 0);
+    EXPECT_EQ(at(cap, 31, 30)[2], 0);
+    for (int y = 0; y < 58; ++y)
+        for (int x = 32; x < 36; ++x)
+            ASSERT_EQ(at(mask, x, y)[0], 0) << x << "," << y;
 }
 
 TEST(EmbeddedImages, MeterStripHoldsGreenYellowOrangeRedColumns)

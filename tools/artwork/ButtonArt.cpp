@@ -65,7 +65,9 @@ void paintLampFrame(cairo_t* cr, const FontBook& fonts, double left, const std::
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    TextStyle text{Face::CondensedBold, 8.5, rgb(on ? 0xf2f3f4 : 0xd4d7da)};
+    // A pressed face's caption takes a light tint of its lamp, so an engaged
+    // button reads as engaged even while its lamp flashes dark.
+    TextStyle text{Face::CondensedBold, 8.5, on ? mix(lamp, rgb(0xffffff), 0.6) : rgb(0xd4d7da)};
     text.align = Align::Centre;
     text.tracking = 0.6;
     text.shadow = true;

@@ -10,7 +10,11 @@ namespace {
 
 constexpr int kCapWidth = 36;
 constexpr int kCapHeight = 58;
-constexpr int kBodyWidth = 32;  // the last four columns hold only shadow
+// The fader draws only the first 32 of the cap's 36 columns, so the body and
+// its whole shadow stay inside them: a 30-pixel body from column 1, centred
+// on the slot, with the shadow one column either side and below it.
+constexpr int kBodyLeft = 1;
+constexpr int kBodyWidth = 30;
 constexpr int kBodyHeight = 47; // index line on row 23, the body's middle row
 constexpr int kIndexRow = 23;
 
@@ -19,6 +23,7 @@ std::unique_ptr<Image> capBody()
 {
     auto body = std::make_unique<Image>(kCapWidth, kCapHeight);
     cairo_t* cr = body->cr();
+    cairo_translate(cr, kBodyLeft, 0);
     roundedRect(cr, 0, 0, kBodyWidth, kBodyHeight, 3.5);
     setColour(cr, rgb(0x121314));
     cairo_fill(cr);
@@ -78,7 +83,7 @@ std::vector<double> shadowOpacity(Image& body)
         for (int x = 0; x < kCapWidth; ++x)
             alpha[y * kCapWidth + x] = (body.pixel(x, y) >> 24) / 255.0;
     std::vector<double> shadow(alpha.size(), 0.0);
-    const int dx = 2, dy = 4, radius = 3;
+    const int dx = 0, dy = 3, radius = 1;
     for (int y = 0; y < kCapHeight; ++y) {
         for (int x = 0; x < kCapWidth; ++x) {
             double sum = 0;

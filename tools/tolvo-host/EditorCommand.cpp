@@ -17,6 +17,7 @@
 #include "tools/tolvo-host/PngWriter.h"
 #include "tools/tolvo-host/ProcessTimes.h"
 #include "tools/tolvo-host/SweepingTone.h"
+#include "tools/tolvo-host/StateFile.h"
 
 namespace tolvo {
 
@@ -100,6 +101,9 @@ int runEditor(const Arguments& arguments)
     plugin.dispatch(effOpen);
     plugin.dispatch(effSetSampleRate, 0, 0, nullptr, kSampleRate);
     plugin.dispatch(effSetBlockSize, 0, kBlockSize);
+    std::string statePath;
+    if (optionValue(arguments, "--state", statePath) && !loadState(plugin, statePath))
+        return 1;
     plugin.dispatch(effMainsChanged, 0, 1);
 
     ERect* rect = nullptr;

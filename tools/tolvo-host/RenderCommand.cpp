@@ -5,12 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "tools/loader/PluginModule.h"
 #include "tools/tolvo-host/Commands.h"
 #include "tools/tolvo-host/HostedPlugin.h"
+#include "tools/tolvo-host/StateFile.h"
 #include "tools/tolvo-host/WavFile.h"
 
 namespace tolvo {
@@ -18,7 +17,6 @@ namespace tolvo {
 namespace {
 
 constexpr VstInt32 kBlockSize = 512;
-constexpr int kChunkSize = 56;
 constexpr int kTrimRangeOffset = 36;
 constexpr int kBallisticsOffset = 40;
 
@@ -90,36 +88,6 @@ private:
     PluginInstance& plugin;
     std::vector<unsigned char> bytes;
 };
-
-bool loadState(PluginInstance& plugin, const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), {});
-    if (!file.eof() && !file) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        return false;
-    }
-    if (plugin.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(bytes.size()), bytes.data()) !=
-        kChunkSize) {
-        std::fprintf(stderr, "%s: the plug-in refused the state (%zu bytes, 56 expected)\n",
-                     path.c_str(), bytes.size());
-        return false;
-    }
-    return true;
-}
-
-bool saveState(PluginInstance& plugin, const std::string& path)
-{
-    void* data = nullptr;
-    const VstIntPtr size = plugin.dispatch(effGetChunk, 0, 0, &data);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (size <= 0 || !data ||
-        !file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size))) {
-        std::fprintf(stderr, "cannot write the state to %s\n", path.c_str());
-        return false;
-    }
-    return true;
-}
 
 // --trim-range and --ballistics, written into the settings words.
 bool applySettings(PluginInstance& plugin, const Arguments& arguments)
