@@ -1,7 +1,12 @@
 #include "benchmarks/editor/OffscreenDraws.h"
 
+#include <cmath>
+#include <vector>
+
+#include "editor/PlugEd.h"
+#include "editor/PlugEdLayout.h"
 #include "engine/Plug.h"
-#include "view/AEffGUIEditor.h"
+#include "view/CControl.h"
 #include "view/CFrame.h"
 #include "view/COffscreenContext.h"
 
@@ -9,35 +14,22 @@ namespace tolvo {
 
 namespace {
 
-// The kinds of view in the editor, named by the framework class each is; the
-// most specific class comes first (a text field is a parameter display too).
-struct ViewKind {
-    const char* what;
-    const char* type;
-};
+using namespace editorLayout;
 
-const ViewKind kKinds[] = {
-    {"entry field", "CTextEdit"},
-    {"readout", "CParamDisplay"},
-};
+constexpr float kSampleRate = 44100.0f;
+constexpr VstInt32 kToneFrames = 4410;
 
-const ViewKind* kindOf(gui::CView* view)
+// A full-scale sine through the instance and one idle: the fader's meter is
+// lit to the top, the readouts and holds show 0 dB.
+void lightTheMeters(Plug& plug, PlugEd& editor)
 {
-    for (const ViewKind& kind : kKinds) {
-        if (view->isTypeOf(kind.type))
-            return &kind;
-    }
-    return nullptr;
-}
-
-gui::CView* firstOfKind(gui::CFrame& frame, const ViewKind& kind)
-{
-    for (int32_t i = 0; i < frame.getNbViews(); ++i) {
-        gui::CView* view = frame.getView(i);
-        if (kindOf(view) == &kind)
-            return view;
-    }
-    return nullptr;
+    std::vector<float> in(kToneFrames), out(kToneFrames);
+    for (VstInt32 i = 0; i < kToneFrames; ++i)
+        in[size_t(i)] = float(std::sin(0.1425 * i));
+    float* inputs[] = {in.data()};
+    float* outputs[] = {out.data()};
+    plug.processReplacing(inputs, outputs, kToneFrames);
+    editor.idle();
 }
 
 // Draws the view as the frame does: clipped to its own rectangle.
@@ -48,27 +40,57 @@ void drawLikeFrame(gui::CDrawContext& context, gui::CView& view)
     view.drawRect(&context, area);
 }
 
+struct ControlKind {
+    const char* what;
+    int32_t tag;
+    // Which control with the tag, in frame order.
+    int nth;
+};
+
+const ControlKind kKinds[] = {
+    {"fader, meter lit", kParamGain, 0},   {"dial", kParamTrim, 0},      {"switch", kParamPhase, 0},
+    {"entry field", kParamGain, 1},        {"readout", kTagPeak, 0},     {"closed logo", kTagSettings, 0},
+};
+
+gui::CControl* controlOf(PlugEd& editor, const ControlKind& kind)
+{
+    gui::CControl* control = editor.findControl(kind.tag);
+    for (int i = 0; i < kind.nth && control; ++i)
+        control = editor.findControl(kind.tag, control);
+    return control;
+}
+
 } // namespace
 
 std::vector<DrawFigure> measureOffscreenDraws(int runs)
 {
     Plug plug(nullptr);
-    auto* editor = static_cast<gui::AEffGUIEditor*>(plug.getEditor());
+    plug.setSampleRate(kSampleRate);
+    plug.resume();
+    auto* editor = static_cast<PlugEd*>(plug.getEditor());
     std::vector<DrawFigure> figures;
     if (!editor || !editor->open(nullptr) || !editor->getFrame())
         return figures;
     gui::CFrame& frame = *editor->getFrame();
+    lightTheMeters(plug, *editor);
     const gui::CRect size = frame.getViewSize();
     gui::COffscreenContext context(&frame, size.width(), size.height());
 
-    for (const ViewKind& kind : kKinds) {
-        gui::CView* view = firstOfKind(frame, kind);
-        if (!view)
-            continue;
-        figures.push_back({kind.what, timeRuns(runs, [&] { drawLikeFrame(context, *view); })});
+    for (const ControlKind& kind : kKinds) {
+        if (gui::CControl* control = controlOf(*editor, kind))
+            figures.push_back({kind.what, timeRuns(runs, [&] { drawLikeFrame(context, *control); })});
     }
     context.setClipRect(size);
     figures.push_back({"whole frame", timeRuns(runs, [&] { frame.draw(&context); })});
+
+    // A left click on the logo opens the settings page over the editor.
+    if (gui::CControl* logo = editor->findControl(kTagSettings)) {
+        const gui::CPoint inLogo(kLogoRect.left + 2, kLogoRect.top + 2);
+        logo->onMouseDown(inLogo, gui::kLButton);
+        logo->onMouseUp(inLogo, 0);
+        if (logo->getValue() != 0.0f)
+            figures.push_back({"open settings page", timeRuns(runs, [&] { drawLikeFrame(context, *logo); })});
+    }
     editor->close();
     return figures;
 }
