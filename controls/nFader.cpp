@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -200,7 +201,7 @@ void nFader::setMeterLevels(const double* levels, bool withRms)
     if (withRms)
         for (int32_t i = 4; i < 8; ++i)
             meterLevels[i] = float(levels[i]);
-    setDirty(true);
+    markDirtyIfMeterChanged();
 }
 
 void nFader::setHoldLevels(const double* levels)
@@ -216,11 +217,38 @@ void nFader::setHoldLevels(const double* levels)
         else
             holdLevels[i] = x < MeterRows::kTopGain ? std::max(0.0f, float(x * 0.125)) : 1.0f;
     }
+    markDirtyIfMeterChanged();
 }
 
 void nFader::setPostFader(bool post)
 {
     postFader = post;
+    markDirtyIfMeterChanged();
+}
+
+int32_t nFader::litRows(float level) const
+{
+    // The row levels fall from the top row down: the lit rows are the ones
+    // from the first the level exceeds to the bottom.
+    const float* first = std::partition_point(std::begin(rows.level), std::end(rows.level),
+                                              [level](float rowLevel) { return !(level > rowLevel); });
+    return int32_t(std::end(rows.level) - first);
+}
+
+nFader::MeterPicture nFader::meterPicture() const
+{
+    MeterPicture picture;
+    picture.barRows = litRows(postFader ? meterLevels[2] : meterLevels[0]);
+    picture.lineRows = litRows(postFader ? meterLevels[6] : meterLevels[4]);
+    picture.peakHoldRow = holdMarkerRow(holdLevels[0]);
+    picture.rmsHoldRow = holdMarkerRow(holdLevels[2]);
+    return picture;
+}
+
+void nFader::markDirtyIfMeterChanged()
+{
+    if (!meterDrawn || !(meterPicture() == drawnMeter))
+        setDirty(true);
 }
 
 void nFader::formatScaleLabel(int32_t offset, char* text, bool meter) const
@@ -330,12 +358,19 @@ void nFader::drawMarker(uint8_t* pixels, int32_t x, int32_t y, uint32_t color, b
     }
 }
 
-void nFader::drawHoldMarker(uint8_t* pixels, float level, uint32_t color)
+int32_t nFader::holdMarkerRow(float level) const
 {
     if (std::isnan(level))
-        return;
+        return kNoMarker;
     const float p = levelToPosition(level);
-    drawMarker(pixels, kMarkerLeft, kMeterTop + int32_t((1.0f - p) * float(kMarkerSpan)), color, false);
+    return kMeterTop + int32_t((1.0f - p) * float(kMarkerSpan));
+}
+
+void nFader::drawHoldMarker(uint8_t* pixels, float level, uint32_t color)
+{
+    const int32_t row = holdMarkerRow(level);
+    if (row != kNoMarker)
+        drawMarker(pixels, kMarkerLeft, row, color, false);
 }
 
 void nFader::drawHoldMarkers(uint8_t* pixels)
@@ -358,6 +393,8 @@ int32_t nFader::capTopFor(float place) const
 
 void nFader::draw(gui::CDrawContext* context)
 {
+    drawnMeter = meterPicture();
+    meterDrawn = true;
     uint8_t* pixels = picture.compose();
     if (pixels && width >= kLayoutWidth && height >= kLayoutHeight) {
         drawFaderScale(pixels);

@@ -53,7 +53,9 @@ public:
     virtual void drawMarker(uint8_t* pixels, int32_t x, int32_t y, uint32_t color, bool rightAligned);
     virtual void drawHoldMarkers(uint8_t* pixels);
     // Eight values of linear amplitude (the engine's meter readout order);
-    // the RMS half (entries 4..7) is taken only when withRms is set.
+    // the RMS half (entries 4..7) is taken only when withRms is set. This,
+    // setHoldLevels and setPostFader mark the fader dirty only when the
+    // meter's lit rows or hold markers would change.
     virtual void setMeterLevels(const double* levels, bool withRms);
     // Four held values of linear amplitude; 0 is the peak, 2 the RMS hold.
     virtual void setHoldLevels(const double* levels);
@@ -82,6 +84,30 @@ private:
     void recentreFineWindow(float x, int32_t rangeIndex);
     // Paints one hold marker for a level (gain / 8); NaN paints none.
     void drawHoldMarker(uint8_t* pixels, float level, uint32_t color);
+    // The centre row of a hold marker for a level, or kNoMarker for NaN.
+    int32_t holdMarkerRow(float level) const;
+
+    // What the meter part of the picture shows: how many rows the bar and the
+    // RMS line light, and where the two hold markers sit. Levels that change
+    // none of these need no redraw.
+    struct MeterPicture {
+        int32_t barRows = 0;
+        int32_t lineRows = 0;
+        int32_t peakHoldRow = 0;
+        int32_t rmsHoldRow = 0;
+        bool operator==(const MeterPicture& other) const
+        {
+            return barRows == other.barRows && lineRows == other.lineRows && peakHoldRow == other.peakHoldRow &&
+                   rmsHoldRow == other.rmsHoldRow;
+        }
+    };
+    static constexpr int32_t kNoMarker = -1;
+    MeterPicture meterPicture() const;
+    // Rows of the meter lit by a level.
+    int32_t litRows(float level) const;
+    // Marks the fader dirty when the meter would now look different from its
+    // last draw.
+    void markDirtyIfMeterChanged();
 
     CDIB* cap;
     CDIB* capMask;
@@ -97,6 +123,9 @@ private:
     std::atomic<int32_t> fineRangeIndex{0};
     std::atomic<bool> fineMode{false};
     bool postFader = false;
+    // The meter as the last draw showed it; none before the first draw.
+    MeterPicture drawnMeter;
+    bool meterDrawn = false;
     int32_t travel = kTravel;
     int32_t lastDragY = 0;
     int32_t previousDragY = 0;

@@ -130,7 +130,18 @@ int32_t nSplash::shownOption(int group, int32_t word)
 
 void nSplash::refresh()
 {
-    setDirty(true);
+    if (isOpen())
+        setDirty(true);
+}
+
+bool nSplash::isDirty() const
+{
+    if (CControl::isDirty())
+        return true;
+    // Closed, the picture changes only with the pointer over the logo: after
+    // pointer traffic in the frame since the last draw it may have.
+    const gui::CFrame* frame = getFrame();
+    return !isOpen() && frame && frame->getPointerEventCount() != pointerEventsDrawn;
 }
 
 void nSplash::paint(gui::CDrawContext* context)
@@ -256,6 +267,8 @@ void nSplash::draw(gui::CDrawContext* context)
     if (!getFrame() || !getFrame()->getCurrentMouseLocation(pointer))
         pointer = kNowhere;
     const bool lit = hitTest(pointer, kAnyButtons);
+    if (getFrame())
+        pointerEventsDrawn = getFrame()->getPointerEventCount();
 
     if (pressedButton >= 0 && now() - pressedTicks >= kPressedShowMilliseconds)
         pressedButton = -1;

@@ -41,9 +41,12 @@ public:
     // The page is not copied: answers none.
     gui::CView* newCopy() const override;
 
-    // Marks the control for redraw; the editor calls it at every idle so the
-    // logo's lit state follows the pointer.
+    // Called by the editor at every idle: the open page is drawn again. The
+    // closed logo, lit while the pointer is over it, counts as dirty after
+    // pointer traffic in the frame since its last draw (isDirty), so the lit
+    // state follows the pointer without a redraw at every idle.
     virtual void refresh();
+    bool isDirty() const override;
     virtual void paint(gui::CDrawContext* context);
 
     bool isOpen() const { return getValue() != 0.0f; }
@@ -73,6 +76,8 @@ private:
     gui::CRect logoRect;
     BitmapFont font;
     int32_t pressedButton = -1;
+    // The frame's pointer event count at the last draw.
+    uint32_t pointerEventsDrawn = 0;
     uint32_t pressedTicks = 0;
     gui::CRect buttonRects[kButtonCount];
     gui::CRect groupRects[kGroupCount];

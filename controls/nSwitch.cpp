@@ -48,6 +48,9 @@ gui::CView* nSwitch::newCopy() const
 
 void nSwitch::setLampDark(bool dark)
 {
-    lampDark.store(dark, std::memory_order_relaxed);
-    setDirty(true);
+    // The lamp shows only while the switch is on; a switch turned on later
+    // is redrawn for its new value anyway.
+    const bool changed = lampDark.exchange(dark, std::memory_order_relaxed) != dark;
+    if (changed && getValue() != 0.0f)
+        setDirty(true);
 }

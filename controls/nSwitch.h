@@ -34,7 +34,8 @@ public:
     // Switches are not copied: answers none.
     gui::CView* newCopy() const override;
 
-    // Forces the lamp piece to its off picture; marks the switch dirty.
+    // Forces the lamp piece to its off picture; marks the switch dirty when
+    // that changes what it shows.
     virtual void setLampDark(bool dark);
 
     bool isLampDark() const { return lampDark.load(std::memory_order_relaxed); }

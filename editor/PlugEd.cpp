@@ -2,6 +2,9 @@
 // closing it, destruction, and finding controls by tag.
 #include "editor/PlugEd.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "controls/CDIB.h"
 #include "controls/CTBKFrame.h"
 #include "controls/nDial.h"
@@ -129,6 +132,7 @@ void PlugEd::close()
         fader = nullptr;
         muteSwitch = nullptr;
         bypassSwitch = nullptr;
+        std::fill(std::begin(readoutLevels), std::end(readoutLevels), kNoLevel);
         gui::CFrame* closing = frame;
         frame = nullptr;
         closing->forget();

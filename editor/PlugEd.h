@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <limits>
 
 #include "controls/StringValParameter.h"
 #include "editor/HostThreadBridge.h"
@@ -71,6 +72,7 @@ private:
     void loadImages();
     void buildControls();
     void pushToControls(int32_t tag, float value);
+    void showLevel(int readout, int32_t tag, float level);
     void applyHostChanges();
     void refreshMetersAndLamps();
     void flashLamps();
@@ -87,6 +89,10 @@ private:
     bool flashPhase = false;
     uint32_t lastFlashTicks = 0;
     double meterHold[8] = {};
+    // What the last refresh of this window gave the four readouts (peak,
+    // peak 2, RMS, RMS 2); none yet in a new window.
+    static constexpr float kNoLevel = std::numeric_limits<float>::quiet_NaN();
+    float readoutLevels[4] = {kNoLevel, kNoLevel, kNoLevel, kNoLevel};
     // The Pre and Fine switch values: given to the switches when a window is
     // built, kept in step with them while it is open, so they survive its
     // closing.

@@ -54,6 +54,18 @@ void PlugEd::pushToControls(int32_t tag, float value)
     }
 }
 
+// A readout's text follows its level alone: a readout already given the
+// level is not drawn again. The levels are the ones this refresh gave (a
+// click on a readout sets its value behind the editor's back), NaN until
+// the first refresh of a window.
+void PlugEd::showLevel(int readout, int32_t tag, float level)
+{
+    if (readoutLevels[readout] == level)
+        return;
+    readoutLevels[readout] = level;
+    pushToControls(tag, level);
+}
+
 // What host threads changed since the last idle, pushed to every control
 // with the tag from the window thread.
 void PlugEd::applyHostChanges()
@@ -127,7 +139,7 @@ void PlugEd::refreshMetersAndLamps()
                                  meterHold[base + kHoldRmsOffset + 1]};
         const int32_t tags[4] = {kTagPeak, kTagPeak2, kTagRms, kTagRms2};
         for (int i = 0; i < 4; ++i)
-            pushToControls(tags[i], static_cast<float>(shown[i]));
+            showLevel(i, tags[i], static_cast<float>(shown[i]));
         if (fader)
             fader->setHoldLevels(shown);
     }

@@ -77,6 +77,7 @@ void CFrame::invalid()
 
 CMouseEventResult CFrame::onMouseDown(const CPoint& where, CButtonState buttons)
 {
+    pointerEvents.fetch_add(1, std::memory_order_relaxed);
     mouseDownView = nullptr;
     // A press anywhere first ends an open text field, which commits it.
     if (focusView)
@@ -99,6 +100,7 @@ CMouseEventResult CFrame::onMouseDown(const CPoint& where, CButtonState buttons)
 
 CMouseEventResult CFrame::onMouseMoved(const CPoint& where, CButtonState buttons)
 {
+    pointerEvents.fetch_add(1, std::memory_order_relaxed);
     if (!mouseInside && window) {
         window->trackMouseLeave();
         mouseInside = true;
@@ -134,6 +136,7 @@ CMouseEventResult CFrame::onMouseMoved(const CPoint& where, CButtonState buttons
 
 CMouseEventResult CFrame::onMouseExited(const CPoint& where, CButtonState buttons)
 {
+    pointerEvents.fetch_add(1, std::memory_order_relaxed);
     if (mouseOverView) {
         CPoint local = where;
         mouseOverView->frameToLocal(local);
@@ -423,6 +426,7 @@ CMouseEventResult CFrame::windowMouseDown(CPoint where, CButtonState buttons)
 
 void CFrame::windowMouseUp(CPoint where, CButtonState buttons)
 {
+    pointerEvents.fetch_add(1, std::memory_order_relaxed);
     onMouseUp(where, buttons);
 }
 
@@ -439,6 +443,12 @@ void CFrame::windowMouseExited(CPoint where, CButtonState buttons)
 void CFrame::windowWheel(CPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons)
 {
     onWheel(where, axis, distance, buttons);
+}
+
+void CFrame::windowInputDelivered()
+{
+    if (open)
+        invalidateDirtyViews();
 }
 
 void CFrame::windowPaint(void* device, const CRect& update)

@@ -5,6 +5,7 @@
 #include "view/PlatformWindow.h"
 #include "view/PlatformWindowListener.h"
 
+#include <atomic>
 #include <memory>
 
 namespace gui {
@@ -82,6 +83,11 @@ public:
     virtual std::unique_ptr<NativeTextEntry> createTextEntry(const NativeTextEntry::Settings& settings,
                                                              NativeTextEntry::Listener& listener);
 
+    // Counts the pointer's moves, presses, releases and leaving that reach
+    // the frame: views whose picture follows the pointer compare it with the
+    // count at their last draw instead of asking where the pointer is.
+    uint32_t getPointerEventCount() const { return pointerEvents.load(std::memory_order_relaxed); }
+
     // A new counted drawing context on the frame's window.
     CDrawContext* createDrawContext();
     // The native window, or none.
@@ -104,12 +110,14 @@ private:
     void windowMouseExited(CPoint where, CButtonState buttons) override;
     void windowWheel(CPoint where, CMouseWheelAxis axis, float distance,
                      CButtonState buttons) override;
+    void windowInputDelivered() override;
     void windowPaint(void* device, const CRect& update) override;
     void windowDestroyed() override;
 
     void notifyEnclosing(CView* view, const char* message);
 
     std::unique_ptr<PlatformWindow> window;
+    std::atomic<uint32_t> pointerEvents{0};
 };
 
 } // namespace gui

@@ -23,6 +23,9 @@ public:
     virtual void windowMouseExited(CPoint where, CButtonState buttons) = 0;
     virtual void windowWheel(CPoint where, CMouseWheelAxis axis, float distance,
                              CButtonState buttons) = 0;
+    // A window that delivers its input from the editor's idle (Linux) has
+    // delivered it and paints next: views the input made dirty join the paint.
+    virtual void windowInputDelivered() = 0;
     // Paint the update rectangle onto the device (an HDC on Windows, a cairo
     // image surface of the window's size on Linux).
     virtual void windowPaint(void* device, const CRect& update) = 0;

@@ -213,6 +213,39 @@ TEST_F(FaderDraw, RowsLightOnlyBelowTheMeterValueAndZeroLeavesTheBarDark)
     expectLitRow(work, 0);
 }
 
+// Levels that light the same rows and leave the hold markers where they are
+// draw the same picture, so they do not mark the fader for redraw.
+TEST_F(FaderDraw, MeterInputsMarkTheFaderOnlyWhenTheMeterLooksDifferent)
+{
+    const MeterRows& rows = fader->getMeterRows();
+    const float between = 0.5f * (rows.level[200] + rows.level[201]);
+    setBar(between);
+    draw();
+    fader->setDirty(false);
+    setBar(0.5 * (between + rows.level[200]));
+    EXPECT_FALSE(fader->isDirty()) << "same rows lit";
+    setBar(rows.level[199]);
+    EXPECT_TRUE(fader->isDirty()) << "row 200 lights as well";
+
+    draw();
+    fader->setDirty(false);
+    const double holds[4] = {0.5, 0.0, 0.25, 0.0};
+    fader->setHoldLevels(holds);
+    EXPECT_TRUE(fader->isDirty()) << "the hold markers move";
+    draw();
+    fader->setDirty(false);
+    fader->setHoldLevels(holds);
+    EXPECT_FALSE(fader->isDirty()) << "the same holds again";
+
+    // Post-fader shows the output levels, which are 0 here.
+    fader->setPostFader(true);
+    EXPECT_TRUE(fader->isDirty()) << "the bar goes dark";
+    draw();
+    fader->setDirty(false);
+    fader->setPostFader(true);
+    EXPECT_FALSE(fader->isDirty());
+}
+
 TEST_F(FaderDraw, RmsLineCopiesTheRedColumnsAndKeepsItsValueWithoutNewRms)
 {
     setBar(0.0, 1.0);

@@ -206,11 +206,34 @@ TEST_F(SplashDrawTest, TheLogoIsLitOnlyWhileThePointerIsOverIt)
         SCOPED_TRACE(std::to_string(c.pointer.x) + ", " + std::to_string(c.pointer.y));
         frame->pointerKnown = c.known;
         frame->pointer = c.pointer;
+        // The pointer reaches a new place with a move the frame hears of.
+        frame->onMouseMoved(c.pointer, 0);
         splash->refresh();
         EXPECT_TRUE(splash->isDirty());
         EXPECT_EQ(differences(render(), logo(c.lit)), "");
         EXPECT_FALSE(splash->isDirty());
     }
+}
+
+// Closed, the logo's picture follows only the pointer: idles without pointer
+// traffic draw nothing; the open page is drawn at every idle.
+TEST_F(SplashDrawTest, TheClosedLogoIsRedrawnOnlyAfterPointerTraffic)
+{
+    frame->pointerKnown = true;
+    frame->pointer = CPoint(150, 300);
+    render();
+    for (int idle = 0; idle < 3; ++idle) {
+        splash->refresh();
+        EXPECT_FALSE(splash->isDirty()) << "idle " << idle;
+    }
+    frame->pointer = kLogoRect.topLeft();
+    frame->onMouseMoved(frame->pointer, 0);
+    EXPECT_TRUE(splash->isDirty());
+    EXPECT_EQ(differences(render(), logo(true)), "");
+    splash->refresh();
+    EXPECT_FALSE(splash->isDirty());
+    frame->onMouseExited(frame->pointer, 0);
+    EXPECT_TRUE(splash->isDirty()) << "the pointer left the window";
 }
 
 TEST_F(SplashDrawTest, EveryOptionDrawsItsMarkInItsRowAndTheLastRowUsesTheLowerFrame)

@@ -212,16 +212,35 @@ TEST_F(SwitchPressTest, AValueSetFromOutsideIsKeptAndAClickGivesItsComplement)
 
 TEST_F(SwitchPressTest, LampDarkIsKeptApartFromTheValueAndMarksTheSwitchForRedraw)
 {
+    button->setValue(1.0f);
     button->setDirty(false);
     button->setLampDark(true);
     EXPECT_TRUE(button->isLampDark());
     EXPECT_TRUE(button->isDirty());
     button->onMouseDown(CPoint(190, 380), kLButton);
     EXPECT_TRUE(button->isLampDark()) << "a click must leave the lamp flag alone";
+    button->setValue(1.0f);
     button->setDirty(false);
     button->setLampDark(false);
     EXPECT_TRUE(button->isDirty());
     EXPECT_EQ(button->newCopy(), nullptr);
+}
+
+// The lamp shows only while the switch is on: an off switch, or a lamp told
+// what it already is, is not drawn again.
+TEST_F(SwitchPressTest, OnlyALampChangeThatShowsMarksTheSwitch)
+{
+    button->setValue(0.0f);
+    button->setDirty(false);
+    button->setLampDark(true);
+    EXPECT_TRUE(button->isLampDark());
+    EXPECT_FALSE(button->isDirty()) << "off: the lamp is dark either way";
+    button->setValue(1.0f);
+    button->setDirty(false);
+    button->setLampDark(true);
+    EXPECT_FALSE(button->isDirty()) << "already dark";
+    button->setLampDark(false);
+    EXPECT_TRUE(button->isDirty());
 }
 
 TEST(SwitchAlone, APressWithoutFrameOrListenerStillFlips)

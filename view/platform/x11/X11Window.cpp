@@ -17,7 +17,7 @@ namespace gui {
 namespace {
 
 constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                            LeaveWindowMask | StructureNotifyMask;
+                            EnterWindowMask | LeaveWindowMask | StructureNotifyMask;
 constexpr int32_t kDoubleClickDistance = 4;
 constexpr unsigned int kWheelUp = 4, kWheelDown = 5, kWheelLeft = 6, kWheelRight = 7;
 constexpr unsigned int kExtraButton1 = 8, kExtraButton2 = 9;
@@ -166,8 +166,10 @@ void X11Window::idle()
         XNextEvent(display, &event);
         dispatch(event);
     }
-    if (window != None)
-        paintDamage();
+    if (window == None)
+        return;
+    listener->windowInputDelivered();
+    paintDamage();
 }
 
 void X11Window::dispatch(XEvent& event)
@@ -194,6 +196,12 @@ void X11Window::dispatch(XEvent& event)
     case MotionNotify:
         listener->windowMouseMoved(CPoint(event.xmotion.x, event.xmotion.y),
                                    buttonsOf(event.xmotion.state));
+        break;
+    case EnterNotify:
+        // The pointer can come over the window without moving (the window
+        // moved, a grab ended): reported as a move to where it now is.
+        listener->windowMouseMoved(CPoint(event.xcrossing.x, event.xcrossing.y),
+                                   buttonsOf(event.xcrossing.state));
         break;
     case LeaveNotify:
         // Moving into a child window (the text entry) is not leaving; while
