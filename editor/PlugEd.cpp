@@ -26,7 +26,10 @@ PlugEd::PlugEd(Plug* plug)
     rect.bottom = kHeight;
     rect.right = kWidth;
     preValue.store(0.0f, std::memory_order_relaxed);
-    fineValue.store(static_cast<float>(settings->get(kSettingDefaultMode)), std::memory_order_relaxed);
+    // The default-mode word is read as off / on: a stray word from a damaged
+    // preferences file must not put a switch value above 1 into saved states.
+    const bool fineByDefault = settings->get(kSettingDefaultMode) != 0;
+    fineValue.store(fineByDefault ? 1.0f : 0.0f, std::memory_order_relaxed);
     lastFlashTicks = gui::systemTickCount();
 }
 

@@ -1,12 +1,14 @@
 // Text typed for a parameter, with any trim-range word: the host's typed-text
-// opcode is not offered, and the editor's path keeps every value in range,
-// turns switches off and shows a text that, typed back, shows the same.
+// opcode is not offered, and the editor's path (its value fields' text
+// interface) keeps every value in range, turns switches off and shows a text
+// that, typed back, shows the same.
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "editor/PlugEd.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTargets.h"
@@ -60,9 +62,23 @@ void checkHostOpcodeRefuses(Plug& plug, VstInt32 index, const std::string& text)
     FUZZ_CHECK(stateOf(plug) == before);
 }
 
+// What a value field types and shows: the editor's text interface.
+StringValParameter& fieldsOf(Plug& plug)
+{
+    return *static_cast<PlugEd*>(plug.getEditor());
+}
+
+std::string fieldTextOf(Plug& plug, VstInt32 index)
+{
+    char text[64] = {};
+    fieldsOf(plug).getStringValue(index, text);
+    return text;
+}
+
 void checkTypedDecibels(Plug& plug, VstInt32 index, int32_t trimWord)
 {
-    const std::string shown = displayOf(plug, index);
+    const std::string shown = fieldTextOf(plug, index);
+    FUZZ_CHECK(shown == displayOf(plug, index));
     double decibels = 0.0;
     if (!decibelsOf(shown, decibels)) {
         FUZZ_CHECK(index == kParamGain && plug.getParameter(index) == 0.0f);
@@ -74,9 +90,9 @@ void checkTypedDecibels(Plug& plug, VstInt32 index, int32_t trimWord)
         FUZZ_CHECK(std::fabs(decibels) <= trimRangeFor(trimWord) + kDisplayTolerance);
     if (decibels < kLowestExactDecibels)
         return;
-    plug.setParameterText(index, shown.c_str());
+    fieldsOf(plug).setStringValue(index, shown.c_str());
     double again = 0.0;
-    if (FUZZ_CHECK(decibelsOf(displayOf(plug, index), again)))
+    if (FUZZ_CHECK(decibelsOf(fieldTextOf(plug, index), again)))
         FUZZ_CHECK(std::fabs(again - decibels) <= kDisplayTolerance);
 }
 
@@ -98,7 +114,7 @@ void fuzzParameterText(const uint8_t* data, size_t size)
     checkHostOpcodeRefuses(plug, index, text);
 
     const InstanceState before = stateOf(plug);
-    plug.setParameterText(index, text.c_str());
+    fieldsOf(plug).setStringValue(index, text.c_str());
     const InstanceState after = stateOf(plug);
     FUZZ_CHECK(after.settings == before.settings);
     for (VstInt32 other = 0; other < kNumParams; ++other)
