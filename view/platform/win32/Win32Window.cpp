@@ -195,17 +195,37 @@ void Win32Window::paint()
     }
     PAINTSTRUCT paintStruct;
     HDC device = BeginPaint(hwnd, &paintStruct);
-    const RECT& area = paintStruct.rcPaint;
-    CRect update(area.left, area.top, area.right, area.bottom);
-    if (HDC buffer = backBuffer(device)) {
-        listener->windowPaint(buffer, update);
-        BitBlt(device, update.left, update.top, update.width(), update.height(), buffer, update.left,
-               update.top, SRCCOPY);
-    } else {
-        listener->windowPaint(device, update);
+    takeUpdateAreas(region, paintStruct.rcPaint);
+    HDC buffer = backBuffer(device);
+    for (const CRect& area : painting) {
+        if (buffer) {
+            listener->windowPaint(buffer, area);
+            BitBlt(device, area.left, area.top, area.width(), area.height(), buffer, area.left, area.top,
+                   SRCCOPY);
+        } else {
+            listener->windowPaint(device, area);
+        }
     }
     EndPaint(hwnd, &paintStruct);
     DeleteObject(region);
+}
+
+void Win32Window::takeUpdateAreas(HRGN region, const RECT& boundingBox)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    damage.setBounds(CRect(0, 0, client.right, client.bottom));
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    regionData.resize(size);
+    auto* data = reinterpret_cast<RGNDATA*>(regionData.data());
+    if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size) {
+        const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+        for (DWORD index = 0; index < data->rdh.nCount; ++index)
+            damage.add(CRect(rects[index].left, rects[index].top, rects[index].right, rects[index].bottom));
+    }
+    if (damage.isEmpty())
+        damage.add(CRect(boundingBox.left, boundingBox.top, boundingBox.right, boundingBox.bottom));
+    damage.takeInto(painting);
 }
 
 HDC Win32Window::backBuffer(HDC windowDevice)

@@ -7,7 +7,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "view/PlatformWindow.h"
+#include "view/platform/DamageList.h"
 
 namespace gui {
 
@@ -37,6 +40,9 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
+    // The update region as a few rectangles: the region's own, merged where
+    // they lie close, or the paint's bounding box when the region says none.
+    void takeUpdateAreas(HRGN region, const RECT& boundingBox);
     // A memory device with a bitmap of the window's size: paints are drawn
     // there and copied to the window in one go, so nothing flickers.
     HDC backBuffer(HDC windowDevice);
@@ -52,6 +58,9 @@ private:
     HDC bufferDevice = nullptr;
     HBITMAP bufferBitmap = nullptr;
     HGDIOBJ bufferOldBitmap = nullptr;
+    DamageList damage{CRect()};
+    std::vector<CRect> painting;
+    std::vector<unsigned char> regionData;
 };
 
 } // namespace gui

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "view/PlatformWindow.h"
-#include "view/platform/x11/DamageList.h"
+#include "view/platform/DamageList.h"
 #include "view/platform/x11/X11BackBuffer.h"
 
 namespace gui {

@@ -1,9 +1,9 @@
-// Damaged areas of the Linux window: far-apart areas stay apart, overlapping
+// Damaged areas of a window: far-apart areas stay apart, overlapping
 // or near ones merge, nothing outside the window is kept, and the list never
 // holds more than its limit while still covering every area added.
 #include <gtest/gtest.h>
 
-#include "view/platform/x11/DamageList.h"
+#include "view/platform/DamageList.h"
 
 namespace tolvo {
 

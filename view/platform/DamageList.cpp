@@ -1,4 +1,4 @@
-#include "view/platform/x11/DamageList.h"
+#include "view/platform/DamageList.h"
 
 #include <algorithm>
 #include <cstdint>
