@@ -31,14 +31,15 @@ echo "cross build: $(elapsed "$start")"
 # One wineserver per run, started inside the virtual display so that windows
 # can be created; waiting for it lets the prefix settle before the display
 # goes away. The test programs run one at a time: they share the display,
-# its focus and its cursor.
+# its focus and its cursor. A test that runs into its time limit (only the
+# mouse tests set one) is run once more.
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" WINEARCH=win64
 start=$(seconds)
 xvfb-run -a bash -c '
   status=0
   wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v Arial /d "Liberation Sans" /f > /dev/null \
     || status=$?
-  ctest --test-dir "$1" --output-on-failure || status=$?
+  ctest --test-dir "$1" --output-on-failure --repeat after-timeout:2 || status=$?
   wineserver -w
   exit $status
 ' bash "$build"
