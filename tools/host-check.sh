@@ -15,10 +15,6 @@ plugin=$(realpath "${1:-build/release/bin/Tolvo.so}")
 scripts=$root/tools/host-check
 work=$root/build/host-check
 
-# Cases that fail for a known reason in today's build. Such a case prints
-# KNOWN and does not fail the run; once it passes it prints PASS and says so.
-known_faults=" state-pre-fine "
-
 ardour_lib=/usr/lib/ardour7
 scanner=$ardour_lib/ardour-vst-scanner
 lua=$(command -v ardour7-lua || true)
@@ -59,13 +55,7 @@ record() {
   local name=$1 status=$2 message=$3
   if [ "$status" -eq 0 ]; then
     passed=$((passed + 1))
-    if [[ $known_faults == *" $name "* ]]; then
-      echo "PASS  $name: $message (listed as a known fault: take it off the list)"
-    else
-      echo "PASS  $name: $message"
-    fi
-  elif [[ $known_faults == *" $name "* ]]; then
-    echo "KNOWN $name: $message"
+    echo "PASS  $name: $message"
   else
     failed=$((failed + 1))
     echo "FAIL  $name: $message"
