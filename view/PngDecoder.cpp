@@ -11,6 +11,10 @@ namespace {
 // Larger images are refused before any pixel memory is allocated, so a
 // damaged header cannot ask for gigabytes.
 constexpr png_uint_32 kMaxDimension = 4096;
+// Deflate packs at most 1032 bytes into one: a file too short to hold the
+// rows its header claims is refused before any pixel memory is allocated, so
+// a few damaged bytes cannot make the decoder fill and scan 64 MiB.
+constexpr size_t kMaxDeflateRatio = 1032;
 
 struct MemoryReader {
     const uint8_t* data;
@@ -57,7 +61,7 @@ void requestBgra(png_structp png, png_infop info)
 
 // Reads header and rows into the image. Returns false when libpng stops on an
 // error; rows read until then stay in the image.
-bool readImage(png_structp png, png_infop info, DecodedImage& image,
+bool readImage(png_structp png, png_infop info, size_t fileSize, DecodedImage& image,
                std::vector<png_bytep>& rows)
 {
     if (setjmp(png_jmpbuf(png)))
@@ -66,6 +70,10 @@ bool readImage(png_structp png, png_infop info, DecodedImage& image,
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
+    // Each stored row is its filter byte and its samples as the file packs them.
+    const size_t storedBytes = (png_get_rowbytes(png, info) + 1) * size_t(height);
+    if (storedBytes / kMaxDeflateRatio > fileSize)
+        png_error(png, "image larger than its data");
     requestBgra(png, info);
     if (png_get_rowbytes(png, info) != size_t(width) * 4)
         png_error(png, "unexpected row layout");
@@ -109,7 +117,7 @@ bool decodePng(const uint8_t* data, size_t size, DecodedImage& image)
     MemoryReader reader{data, size, 0};
     png_set_read_fn(png, &reader, readFromMemory);
     std::vector<png_bytep> rows;
-    const bool complete = readImage(png, info, image, rows);
+    const bool complete = readImage(png, info, size, image, rows);
     png_destroy_read_struct(&png, &info, nullptr);
     // Rows decoded before an error are premultiplied too, so a partial
     // picture still holds valid premultiplied pixels.

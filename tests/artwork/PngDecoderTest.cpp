@@ -256,5 +256,42 @@ TEST(PngDecoder, RefusesGarbageDamagedAndOversizedData)
     EXPECT_TRUE(image.pixels.empty());
 }
 
+// Header of the given size with a valid CRC over the data of a small image.
+std::vector<uint8_t> withClaimedSize(std::vector<uint8_t> png, uint32_t width, uint32_t height)
+{
+    for (int byte = 0; byte < 4; ++byte) {
+        png[16 + byte] = uint8_t(width >> (24 - 8 * byte));
+        png[20 + byte] = uint8_t(height >> (24 - 8 * byte));
+    }
+    const uint32_t crc = chunkCrc(&png[12], 17);
+    for (int byte = 0; byte < 4; ++byte)
+        png[29 + byte] = uint8_t(crc >> (24 - 8 * byte));
+    return png;
+}
+
+TEST(PngDecoder, AFileTooShortForTheRowsItsHeaderClaimsIsRefusedBeforeAllocating)
+{
+    // 4096 x 4096 is within the size limit, but its rows cannot come out of
+    // the few bytes of an 8 x 8 image's data.
+    const std::vector<uint8_t> small = encodePng(patterned(8, 8));
+    DecodedImage image;
+    EXPECT_TRUE(decodePng(small.data(), small.size(), image));
+    const std::vector<uint8_t> claimed = withClaimedSize(small, 4096, 4096);
+    EXPECT_FALSE(decodePng(claimed.data(), claimed.size(), image));
+    EXPECT_EQ(image.width, 0);
+    EXPECT_TRUE(image.pixels.empty());
+
+    // An all-zero image of the largest size, which deflate packs into long
+    // runs of its longest matches, still decodes.
+    PngRecipe blank;
+    blank.width = 4096;
+    blank.height = 4096;
+    blank.samples.assign(size_t(4096) * 4096 * 4, 0);
+    const std::vector<uint8_t> png = encodePng(blank);
+    ASSERT_TRUE(decodePng(png.data(), png.size(), image)) << png.size() << " bytes";
+    EXPECT_EQ(image.width, 4096);
+    EXPECT_EQ(image.pixels.size(), size_t(4096) * 4096 * 4);
+}
+
 } // namespace
 } // namespace tolvo
