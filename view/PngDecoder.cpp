@@ -15,6 +15,12 @@ constexpr png_uint_32 kMaxDimension = 4096;
 // rows its header claims is refused before any pixel memory is allocated, so
 // a few damaged bytes cannot make the decoder fill and scan 64 MiB.
 constexpr size_t kMaxDeflateRatio = 1032;
+// Ancillary chunks (texts, colour profiles) are read whole into memory,
+// compressed ones inflated; a length field claiming gigabytes is refused
+// instead of allocated. The module's pictures carry none that come near.
+// libpng reports such a chunk as a "benign" error, which it would otherwise
+// only warn about before allocating it anyway.
+constexpr png_alloc_size_t kMaxChunkBytes = 1 << 20;
 
 struct MemoryReader {
     const uint8_t* data;
@@ -67,6 +73,8 @@ bool readImage(png_structp png, png_infop info, size_t fileSize, DecodedImage& i
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_set_user_limits(png, kMaxDimension, kMaxDimension);
+    png_set_chunk_malloc_max(png, kMaxChunkBytes);
+    png_set_benign_errors(png, 0);
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);

@@ -2,6 +2,7 @@
 #include <png.h>
 
 #include <cstring>
+#include <string>
 
 #include "tests/artwork/TestPng.h"
 #include "view/PngDecoder.h"
@@ -267,6 +268,38 @@ std::vector<uint8_t> withClaimedSize(std::vector<uint8_t> png, uint32_t width, u
     for (int byte = 0; byte < 4; ++byte)
         png[29 + byte] = uint8_t(crc >> (24 - 8 * byte));
     return png;
+}
+
+// The png with one more chunk right after its header.
+std::vector<uint8_t> withChunkAfterHeader(std::vector<uint8_t> png, const char* type, const std::string& data,
+                                          uint32_t claimedLength)
+{
+    std::vector<uint8_t> chunk;
+    for (int byte = 0; byte < 4; ++byte)
+        chunk.push_back(uint8_t(claimedLength >> (24 - 8 * byte)));
+    chunk.insert(chunk.end(), type, type + 4);
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    const uint32_t crc = chunkCrc(&chunk[4], chunk.size() - 4);
+    for (int byte = 0; byte < 4; ++byte)
+        chunk.push_back(uint8_t(crc >> (24 - 8 * byte)));
+    const size_t afterHeader = 8 + 25;
+    png.insert(png.begin() + afterHeader, chunk.begin(), chunk.end());
+    return png;
+}
+
+TEST(PngDecoder, TextChunksAreReadButOneClaimingMoreThanAMegabyteIsRefused)
+{
+    const std::vector<uint8_t> plain = encodePng(patterned(8, 8));
+    const DecodedImage expected = decoded(plain);
+    const std::string text("Comment\0made by the artwork tool", 33);
+    const DecodedImage commented = decoded(withChunkAfterHeader(plain, "tEXt", text, uint32_t(text.size())));
+    EXPECT_EQ(commented.pixels, expected.pixels);
+
+    // The length field says 1.2 GB; the file holds 33 bytes of it.
+    const std::vector<uint8_t> huge = withChunkAfterHeader(plain, "zTXt", text, 0x45000000u);
+    DecodedImage image;
+    EXPECT_FALSE(decodePng(huge.data(), huge.size(), image));
+    EXPECT_TRUE(image.pixels.empty());
 }
 
 TEST(PngDecoder, AFileTooShortForTheRowsItsHeaderClaimsIsRefusedBeforeAllocating)
