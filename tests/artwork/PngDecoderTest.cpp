@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <cstring>
 #include <string>
 
 #include "tests/artwork/TestPng.h"
@@ -215,6 +214,20 @@ TEST(PngDecoder, TruncatedDataKeepsTheRowsReadAndNeverReadsPastTheEnd)
                             [](uint8_t b) { return b == 0; }));
 }
 
+// The png with its header claiming the given size. Width and height sit at
+// bytes 16..23; the header chunk's CRC covers bytes 12..28 and follows them.
+std::vector<uint8_t> withClaimedSize(std::vector<uint8_t> png, uint32_t width, uint32_t height)
+{
+    for (int byte = 0; byte < 4; ++byte) {
+        png[16 + byte] = uint8_t(width >> (24 - 8 * byte));
+        png[20 + byte] = uint8_t(height >> (24 - 8 * byte));
+    }
+    const uint32_t crc = chunkCrc(&png[12], 17);
+    for (int byte = 0; byte < 4; ++byte)
+        png[29 + byte] = uint8_t(crc >> (24 - 8 * byte));
+    return png;
+}
+
 TEST(PngDecoder, RefusesGarbageDamagedAndOversizedData)
 {
     DecodedImage image;
@@ -242,32 +255,11 @@ TEST(PngDecoder, RefusesGarbageDamagedAndOversizedData)
     EXPECT_EQ(image.pixels.size(), size_t(image.width) * image.height * 4);
 
     // A header claiming 100000 x 100000 pixels is refused before any
-    // allocation. Width and height sit at bytes 16..23; the chunk's CRC
-    // covers bytes 12..28.
-    std::vector<uint8_t> huge = png;
-    const uint8_t size[] = {0x00, 0x01, 0x86, 0xA0};
-    std::memcpy(&huge[16], size, 4);
-    std::memcpy(&huge[20], size, 4);
-    const uint32_t crc = chunkCrc(&huge[12], 17);
-    const uint8_t crcBytes[] = {uint8_t(crc >> 24), uint8_t(crc >> 16), uint8_t(crc >> 8),
-                                uint8_t(crc)};
-    std::memcpy(&huge[29], crcBytes, 4);
+    // allocation.
+    const std::vector<uint8_t> huge = withClaimedSize(png, 100000, 100000);
     EXPECT_FALSE(decodePng(huge.data(), huge.size(), image));
     EXPECT_EQ(image.width, 0);
     EXPECT_TRUE(image.pixels.empty());
-}
-
-// Header of the given size with a valid CRC over the data of a small image.
-std::vector<uint8_t> withClaimedSize(std::vector<uint8_t> png, uint32_t width, uint32_t height)
-{
-    for (int byte = 0; byte < 4; ++byte) {
-        png[16 + byte] = uint8_t(width >> (24 - 8 * byte));
-        png[20 + byte] = uint8_t(height >> (24 - 8 * byte));
-    }
-    const uint32_t crc = chunkCrc(&png[12], 17);
-    for (int byte = 0; byte < 4; ++byte)
-        png[29 + byte] = uint8_t(crc >> (24 - 8 * byte));
-    return png;
 }
 
 // The png with one more chunk right after its header.
