@@ -1,3 +1,5 @@
+// A view that holds other views; its operations are spread over
+// CViewContainer.cpp (tree), CViewContainerDrawing.cpp and CViewContainerEvents.cpp.
 #pragma once
 
 #include "view/CColor.h"
@@ -78,6 +80,8 @@ public:
 
 protected:
     CViewContainer(const CViewContainer& other);
+
+    static bool isContainer(const CView* view);
 
     CPoint toLocal(const CPoint& where) const;
     // Takes the child out of the list and releases the list's reference; the
