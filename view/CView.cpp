@@ -66,6 +66,11 @@ void CView::invalidRect(const CRect& rect)
 {
     if (!attachedToParent || !visible)
         return;
+    invalidateInParent(rect);
+}
+
+void CView::invalidateInParent(const CRect& rect)
+{
     if (parentView)
         parentView->invalidRect(rect);
     else if (parentFrame)

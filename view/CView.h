@@ -103,6 +103,10 @@ protected:
     // Copies every field except the tree links: a copy starts detached.
     CView(const CView& other);
 
+    // Hands a rectangle in the parent's coordinates to the parent, or to the
+    // frame when this view sits directly in it.
+    void invalidateInParent(const CRect& rect);
+
     CRect size;
     CRect mouseableArea;
     CFrame* parentFrame = nullptr;

@@ -109,10 +109,7 @@ void CViewContainer::invalidRect(const CRect& rect)
     r.bound(size);
     if (r.isEmpty())
         return;
-    if (parentView)
-        parentView->invalidRect(r);
-    else if (parentFrame)
-        parentFrame->invalidRect(r);
+    invalidateInParent(r);
 }
 
 void CViewContainer::invalid()
@@ -120,10 +117,7 @@ void CViewContainer::invalid()
     setDirty(false);
     if (!visible)
         return;
-    if (parentView)
-        parentView->invalidRect(size);
-    else if (parentFrame)
-        parentFrame->invalidRect(size);
+    invalidateInParent(size);
 }
 
 bool CViewContainer::invalidateDirtyViews()
@@ -131,10 +125,7 @@ bool CViewContainer::invalidateDirtyViews()
     if (!visible)
         return true;
     if (CView::isDirty()) {
-        if (parentView)
-            parentView->invalidRect(size);
-        else if (parentFrame)
-            parentFrame->invalidRect(size);
+        invalidateInParent(size);
         return true;
     }
     for (CView* child : children) {
