@@ -88,5 +88,5 @@ cmake -S "$src/libpng" -B "$out/build" \
   -DZLIB_INCLUDE_DIR="$zlib_root/include" > /dev/null
 cmake --build "$out/build" -j2 > /dev/null
 cmake --install "$out/build" > /dev/null
-touch "$stamp"
-echo "libpng for mingw built in $install"
+echo "$version" > "$stamp"
+echo "libpng $version for mingw built in $install"

@@ -26,13 +26,24 @@ stage_record() {
   echo "== $name: $seconds s, $([ "$status" -eq 0 ] && echo passed || echo "failed, exit $status")"
 }
 
+# A stage that does not start because an earlier one failed is listed as such.
+stage_skip() {
+  stage_names+=("$1")
+  stage_seconds+=(-)
+  stage_results+=("not run")
+  echo "== $1: not run, an earlier stage failed"
+}
+
 # Runs a stage in the foreground; nothing more starts once one has failed. A
 # stage is a script or a function chaining its steps with &&: set -e does not
 # reach into a command whose status is tested.
 run_stage() {
   local name=$1
   shift
-  [ "$stage_failed" -eq 0 ] || return 0
+  if [ "$stage_failed" -ne 0 ]; then
+    stage_skip "$name"
+    return 0
+  fi
   echo "== $name"
   local start status=0
   start=$(stage_now)
@@ -44,7 +55,10 @@ run_stage() {
 start_stage() {
   local name=$1
   shift
-  [ "$stage_failed" -eq 0 ] || return 0
+  if [ "$stage_failed" -ne 0 ]; then
+    stage_skip "$name"
+    return 0
+  fi
   mkdir -p "$stage_logs"
   local log="$stage_logs/${name//[^A-Za-z0-9]/_}"
   echo "== $name (in the background, output in $log)"
@@ -76,11 +90,11 @@ finish_stages() {
   echo "== stage times"
   for i in "${!stage_names[@]}"; do
     printf '%-44s %8s s  %s\n' "${stage_names[$i]}" "${stage_seconds[$i]}" "${stage_results[$i]}"
-    if [ "${stage_results[$i]}" = passed ]; then
-      passed=$((passed + 1))
-    else
-      failed=$((failed + 1))
-    fi
+    case ${stage_results[$i]} in
+      passed) passed=$((passed + 1)) ;;
+      "not run") ;;
+      *) failed=$((failed + 1)) ;;
+    esac
   done
   printf '%-44s %8s s\n' "whole run (stages overlap)" "$(stage_elapsed "$total" "$(stage_now)")"
   echo "$passed passed, $failed failed"
