@@ -3,10 +3,13 @@
 # Debian's source package by tools/ci/build-mingw-libpng.sh.
 add_library(tolvo_platform_libs INTERFACE)
 if(WIN32)
-  set(TOLVO_MINGW_LIBPNG_DIR ${CMAKE_BINARY_DIR}/libpng CACHE PATH
+  set(libpng_script ${CMAKE_CURRENT_LIST_DIR}/../tools/ci/build-mingw-libpng.sh)
+  execute_process(COMMAND bash ${libpng_script} --folder
+    OUTPUT_VARIABLE shared_libpng_dir OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(TOLVO_MINGW_LIBPNG_DIR ${shared_libpng_dir} CACHE PATH
     "Output folder of tools/ci/build-mingw-libpng.sh; built there at configure time when missing")
   execute_process(
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../tools/ci/build-mingw-libpng.sh ${TOLVO_MINGW_LIBPNG_DIR}
+    COMMAND bash ${libpng_script} ${TOLVO_MINGW_LIBPNG_DIR}
     RESULT_VARIABLE libpng_failed)
   if(libpng_failed)
     message(FATAL_ERROR "building libpng for mingw into ${TOLVO_MINGW_LIBPNG_DIR} failed")

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
+source tools/ci/trees.sh
+configure_release_tree build/release
 cmake --build build/release -j"$(nproc)"
 
 cmake --install build/release > /dev/null

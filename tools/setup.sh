@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git ninja-build ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libpng-dev zlib1g-dev libcairo2-dev libx11-dev libxext-dev libxtst-dev libsndfile1-dev
   fonts-liberation fonts-dejavu-core imagemagick xvfb xauth

@@ -1,40 +1,45 @@
 #!/usr/bin/env bash
-# Sets up the machine and runs every test set: Linux under ASan/UBSan, the
-# thread stress tests under TSan, the Windows module under wine, a bounded
-# run of every fuzz target, and finally the Linux release build: Ardour as a
-# real host, the packages, and the release tests, whose summary ends the output.
+# Sets up the machine and runs every test set, quickest to fail first: Linux
+# under ASan/UBSan (clang), a bounded run of every fuzz target from the same
+# tree, the thread stress tests under TSan, the Windows module under wine
+# (in the background while the release tree builds), and the Linux release
+# build with its tests beside Ardour as a real host, then the packages. Each
+# stage prints its wall time; the run ends with the table of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
+source tools/ci/trees.sh
+source tools/ci/stages.sh
 jobs=$(nproc)
+run_start=$(stage_now)
 
-echo "== Linux, AddressSanitizer + UndefinedBehaviorSanitizer"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTOLVO_SANITIZE=ON > /dev/null
-cmake --build build/asan -j"$jobs"
-ctest --test-dir build/asan --output-on-failure -j"$jobs"
+asan_build() { configure_sanitizer_tree build/asan && cmake --build build/asan -j"$jobs"; }
+asan_tests() { ctest --test-dir build/asan --output-on-failure -j"$jobs"; }
+tsan_build() {
+  configure_tsan_tree build/tsan && cmake --build build/tsan -j"$jobs" --target \
+    tolvo_stress_tests tolvo_text_stress_tests tolvo_editor_stress_tests \
+    tolvo_editor_host_stress_tests
+}
+tsan_tests() {
+  TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -R stress \
+    --no-tests=error
+}
+release_build() { configure_release_tree build/release && cmake --build build/release -j"$jobs"; }
+release_tests() { ctest --test-dir build/release --output-on-failure -j"$jobs"; }
 
-if [ -f tests/engine/CMakeLists.txt ] && grep -q tolvo_stress tests/engine/CMakeLists.txt; then
-  echo "== Linux, ThreadSanitizer stress test"
-  cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVO_TSAN=ON > /dev/null
-  cmake --build build/tsan -j"$jobs" --target tolvo_stress_tests tolvo_text_stress_tests tolvo_editor_stress_tests tolvo_editor_host_stress_tests
-  TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -R stress
-fi
+run_stage "ASan+UBSan: build" asan_build
+run_stage "ASan+UBSan: tests" asan_tests
+run_stage "fuzz: 5 targets x 30 s, two at a time" bash tools/fuzz.sh 30
+run_stage "TSan: build" tsan_build
+run_stage "TSan: stress tests" tsan_tests
+run_stage "Windows: libpng and cross build" bash .ci/windows.sh build
+start_stage "Windows: tests under wine" bash .ci/windows.sh test
+run_stage "release: build" release_build
+start_stage "release: Ardour 7 as the host" bash tools/host-check.sh build/release/bin/Tolvo.so
+run_stage "release: tests" release_tests
+collect_stage "release: Ardour 7 as the host"
+collect_stage "Windows: tests under wine"
+run_stage "release: packages" bash tools/package-check.sh build/release build/windows
 
-if [ -f .ci/windows.sh ]; then
-  echo "== Windows, cross-built and run under wine"
-  bash .ci/windows.sh
-fi
-
-echo "== Linux, fuzz targets (clang, libFuzzer, ASan + UBSan), 30 s each"
-bash tools/fuzz.sh 30
-
-echo "== Linux, release"
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/release -j"$jobs"
-
-echo "== Linux, release: Ardour 7 as the host, then the packages"
-bash tools/host-check.sh build/release/bin/Tolvo.so
-bash tools/package-check.sh build/release build/windows
-
-ctest --test-dir build/release --output-on-failure -j"$jobs"
+finish_stages "$run_start"

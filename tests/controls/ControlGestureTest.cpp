@@ -1,10 +1,10 @@
 // The control base and the gestures of the fader and the dial, driven by
 // direct mouse calls inside a frame without a window: hit areas, the reset
 // gesture, drag arithmetic and the edits that reach the editor.
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/controls/ControlTestSupport.h"
 
+#include "tests/support/view/ViewTestDoubles.h"
 #include "view/CFrame.h"
-#include "view/GUIEditorInterface.h"
 
 #include <gtest/gtest.h>
 
@@ -12,28 +12,11 @@
 #include <cstring>
 #include <limits>
 
-namespace controltest {
+namespace tolvo {
 namespace {
 
 using gui::CPoint;
 using gui::kLButton;
-
-class EditLog : public gui::GUIEditorInterface {
-public:
-    void doIdleStuff() override {}
-    int32_t getKnobMode() const override { return 0; }
-    // +(index + 1) for a begin, -(index + 1) for an end.
-    void beginEdit(int32_t index) override { edits.push_back(index + 1); }
-    void endEdit(int32_t index) override { edits.push_back(-(index + 1)); }
-    std::vector<int32_t> edits;
-};
-
-class BeginEndListener : public ValueLog {
-public:
-    void controlBeginEdit(gui::CControl*) override { ++brackets; }
-    void controlEndEdit(gui::CControl*) override { ++brackets; }
-    int brackets = 0;
-};
 
 // The base alone, drawn by nobody.
 class PlainControl : public nControl {
@@ -58,8 +41,8 @@ protected:
     static int32_t capMiddle(float place) { return kFaderRect.top + int32_t((1.0f - place) * 352.0f) + 29; }
 
     Images images;
-    EditLog editor;
-    BeginEndListener listener;
+    RecordingEditor editor;
+    RecordingListener listener;
     gui::CFrame* frame = nullptr;
 };
 
@@ -233,19 +216,19 @@ TEST_F(Gestures, DialTakesTheLargerMovementOneDegreePerPixel)
 TEST_F(Gestures, DialHitsBothFarEdgesAndResetsToTheMiddle)
 {
     nDial* dial = add(makeDial(images, 0.1f, &listener));
-    EXPECT_EQ(dial->onMouseDown(CPoint(kDialRect.right + 1, kDialRect.bottom), kLButton),
+    EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.right + 1, kTrimDialRect.bottom), kLButton),
               gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);
-    EXPECT_EQ(dial->onMouseDown(CPoint(kDialRect.left, kDialRect.top - 1), kLButton),
+    EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.left, kTrimDialRect.top - 1), kLButton),
               gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);
     EXPECT_TRUE(editor.edits.empty());
-    EXPECT_EQ(dial->onMouseDown(CPoint(kDialRect.right, kDialRect.bottom), kLButton), gui::kMouseEventHandled);
-    dial->onMouseUp(CPoint(kDialRect.right, kDialRect.bottom), 0);
+    EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.right, kTrimDialRect.bottom), kLButton), gui::kMouseEventHandled);
+    dial->onMouseUp(CPoint(kTrimDialRect.right, kTrimDialRect.bottom), 0);
     EXPECT_EQ(dial->getValue(), 0.1f) << "a press alone moved the dial";
 
     for (gui::CButtonState buttons : {kLButton | gui::kControl, kLButton | gui::kAlt, kLButton | gui::kDoubleClick,
                                       kLButton | gui::kAlt | gui::kShift}) {
         dial->setValue(0.1f);
-        EXPECT_EQ(dial->onMouseDown(CPoint(kDialRect.left, kDialRect.top), buttons),
+        EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.left, kTrimDialRect.top), buttons),
                   gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);
         EXPECT_EQ(dial->getValue(), 0.5f);
         EXPECT_EQ(listener.values.back(), 0.5f);
@@ -271,4 +254,4 @@ TEST_F(Gestures, MovesAndReleasesWithoutADragDoNothing)
 }
 
 } // namespace
-} // namespace controltest
+} // namespace tolvo

@@ -2,17 +2,18 @@
 // the window system (XTest on Linux, SendInput on Windows): hit edges, the
 // cap grab, travel and clamping, the dial's axis rule, the reset gestures,
 // the edits reaching the editor and the pointer shown again in its place.
-#include "tests/controls/ControlTestSupport.h"
-#include "tests/controls/support/WindowState.h"
-#include "tests/frame/support/FrameHarness.h"
+#include "tests/support/controls/ControlTestSupport.h"
+#include "tests/support/view/ViewTestDoubles.h"
+#include "tests/support/controls/WindowState.h"
+#include "tests/support/view/FrameHarness.h"
 #include "view/CursorFunctions.h"
-#include "view/DoubleClickTime.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <cstdlib>
+#include <optional>
 
-namespace controltest {
+namespace tolvo {
 namespace {
 
 using gui::CPoint;
@@ -37,20 +38,29 @@ protected:
         ASSERT_TRUE(harness->edits.empty());
     }
 
-    // A press; one that follows the previous press within the double-click
-    // time would be a double click, so it waits unless asked to be one.
+    // A press. One close to the previous press would pair with it into a
+    // double click however long ago that was, so unless asked to be one, it
+    // follows a click on the bare frame: independent of the double-click time.
     void press(CPoint where, bool doubleClick = false)
     {
+        if (!doubleClick && lastPress && nearby(*lastPress, where)) {
+            harness->input->moveTo(kBareFrame);
+            harness->pump(40);
+            harness->input->press(MouseButton::Left);
+            harness->input->release(MouseButton::Left);
+        }
         harness->input->moveTo(where);
         harness->pump(40);
-        if (!doubleClick) {
-            const auto single = lastPress + std::chrono::milliseconds(gui::systemDoubleClickTime() + 50);
-            while (std::chrono::steady_clock::now() < single)
-                harness->pump(20);
-        }
         harness->input->press(MouseButton::Left);
-        lastPress = std::chrono::steady_clock::now();
+        lastPress = where;
         harness->pump(40);
+    }
+
+    // Presses farther apart than this never pair, on either window system.
+    static bool nearby(CPoint a, CPoint b)
+    {
+        constexpr int32_t kPairingDistance = 8;
+        return std::abs(a.x - b.x) <= kPairingDistance && std::abs(a.y - b.y) <= kPairingDistance;
     }
 
     void release()
@@ -99,9 +109,9 @@ protected:
     float lastValue() const { return log.values.empty() ? -1.0f : log.values.back(); }
 
     std::unique_ptr<tolvo::FrameHarness> harness;
-    std::chrono::steady_clock::time_point lastPress;
+    std::optional<CPoint> lastPress;
     Images images;
-    ValueLog log;
+    RecordingListener log;
     nFader* fader = nullptr;
     nDial* dial = nullptr;
 };
@@ -247,17 +257,17 @@ TEST_F(ControlMouse, DialFollowsTheLargerMovementAndPutsThePointerBack)
 
 TEST_F(ControlMouse, DialStopsAtExactlyZeroAndOneAndTakesItsFarEdges)
 {
-    press(CPoint(kDialRect.right, kDialRect.bottom));
-    moveTo(CPoint(kDialRect.right, kDialRect.bottom - 250));
+    press(CPoint(kTrimDialRect.right, kTrimDialRect.bottom));
+    moveTo(CPoint(kTrimDialRect.right, kTrimDialRect.bottom - 250));
     EXPECT_EQ(lastValue(), 1.0f);
-    moveTo(CPoint(kDialRect.right - 200, kDialRect.bottom - 250));
-    moveTo(CPoint(kDialRect.right - 200, kDialRect.bottom + 150));
+    moveTo(CPoint(kTrimDialRect.right - 200, kTrimDialRect.bottom - 250));
+    moveTo(CPoint(kTrimDialRect.right - 200, kTrimDialRect.bottom + 150));
     EXPECT_EQ(lastValue(), 0.0f);
     EXPECT_EQ(dial->getAngle(), 0.0f);
     release();
-    click(CPoint(kDialRect.right + 1, kDialRect.top));
+    click(CPoint(kTrimDialRect.right + 1, kTrimDialRect.top));
     EXPECT_EQ(edits(), (std::vector<int32_t>{2, -2}));
 }
 
 } // namespace
-} // namespace controltest
+} // namespace tolvo

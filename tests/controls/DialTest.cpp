@@ -1,6 +1,6 @@
 // The dial's angle model and its pointer dot, compared with an independent
 // bilinear blend over the panel.
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/controls/ControlTestSupport.h"
 
 #include "view/COffscreenContext.h"
 
@@ -11,7 +11,7 @@
 #include <limits>
 #include <vector>
 
-namespace controltest {
+namespace tolvo {
 namespace {
 
 constexpr uint8_t kKernel[3][3] = {{80, 192, 80}, {192, 255, 192}, {80, 192, 80}};
@@ -193,4 +193,4 @@ TEST_F(Dial, BlendPointPaintsOnlyWhenItsBlockLiesInsideTheImage)
 }
 
 } // namespace
-} // namespace controltest
+} // namespace tolvo

@@ -1,7 +1,7 @@
 // The fader's picture, composed offscreen: scale, cap, meter bar with its
 // RMS line, hold markers; each region compared with values computed from
 // the artwork.
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/controls/ControlTestSupport.h"
 
 #include "view/COffscreenContext.h"
 #include "view/platform/GraphicsImage.h"
@@ -12,7 +12,7 @@
 #include <cstring>
 #include <limits>
 
-namespace controltest {
+namespace tolvo {
 namespace {
 
 const uint8_t* pixelOf(const CDIB* image, int32_t x, int32_t y)
@@ -29,9 +29,9 @@ class FaderDraw : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        cap = new CDIB(kCapId);
-        mask = new CDIB(kCapMaskId);
-        strip = new CDIB(kMeterStripId);
+        cap = new CDIB(editorLayout::kFaderCap);
+        mask = new CDIB(editorLayout::kCapMask);
+        strip = new CDIB(editorLayout::kMeterStrip);
         ASSERT_EQ(cap->getWidth(), 36);
         ASSERT_EQ(cap->getHeight(), 58);
         ASSERT_EQ(mask->getWidth(), 36);
@@ -357,4 +357,4 @@ TEST_F(FaderDraw, ARectangleTooSmallForTheLayoutShowsOnlyThePanel)
 }
 
 } // namespace
-} // namespace controltest
+} // namespace tolvo

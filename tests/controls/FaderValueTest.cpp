@@ -1,6 +1,6 @@
 // The fader's law, its meter rows, its scale labels and its values in and
 // out of fine mode, against figures worked out independently.
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/controls/ControlTestSupport.h"
 
 #include "view/COffscreenContext.h"
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-namespace controltest {
+namespace tolvo {
 namespace {
 
 const double kExponent = std::log(1.0 / 8.0) / std::log(13.0 / 22.0);
@@ -266,4 +266,4 @@ TEST_F(FaderValue, HostValuesMayArriveWhileTheWindowThreadDrawsAndSwitchesFineMo
 }
 
 } // namespace
-} // namespace controltest
+} // namespace tolvo

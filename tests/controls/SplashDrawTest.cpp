@@ -9,7 +9,7 @@
 #include <string>
 
 #include "controls/BitmapFont.h"
-#include "tests/controls/support/SplashFixture.h"
+#include "tests/support/controls/SplashFixture.h"
 #include "view/COffscreenContext.h"
 #include "view/platform/GraphicsImage.h"
 
@@ -87,10 +87,10 @@ protected:
     void SetUp() override
     {
         build();
-        pageImage = new CDIB(kPageId);
-        logoImage = new CDIB(kLogoId);
-        selectorImage = new CDIB(kSelectorId);
-        buttonsImage = new CDIB(kButtonImageId);
+        pageImage = new CDIB(editorLayout::kSettingsPage);
+        logoImage = new CDIB(editorLayout::kLogo);
+        selectorImage = new CDIB(editorLayout::kOptionMarker);
+        buttonsImage = new CDIB(editorLayout::kSettingsButtons);
         ASSERT_EQ(pageImage->getWidth(), kEditorRect.width());
         ASSERT_EQ(logoImage->getWidth(), 2 * kLogoRect.width());
         ASSERT_EQ(selectorImage->getHeight(), 2 * kMarkHeight);
@@ -142,7 +142,7 @@ protected:
     // word as text.
     Picture page(const SettingsWords& words) const
     {
-        CDIB composed(kPageId);
+        CDIB composed(editorLayout::kSettingsPage);
         const std::string panLaw[] = {"0", "-3", "-6"};
         BitmapFont font(largeDigits, 7, 11, 0);
         font.drawText(composed.getPixels(), composed.getRowBytes(), kPanLawText.x, kPanLawText.y,
@@ -321,7 +321,8 @@ TEST_F(SplashDrawTest, APressedButtonStaysLitUntilTheFirstDrawAfter150Millisecon
 TEST_F(SplashDrawTest, WithoutThePageImageTheOpenPageDrawsAsTheLitLogo)
 {
     frame->removeView(splash);
-    splash = new nSplash(kLogoRect, kTagSettings, &listener, kLogoId, 9999, kSelectorId, kButtonImageId, store.get(),
+    splash = new nSplash(kLogoRect, kTagSettings, &listener, editorLayout::kLogo, 9999,
+                         editorLayout::kOptionMarker, editorLayout::kSettingsButtons, store.get(),
                          largeDigits);
     frame->addView(splash);
     openPage();

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/controls/support/SplashFixture.h"
-#include "tests/frame/support/FrameHarness.h"
+#include "tests/support/controls/SplashFixture.h"
+#include "tests/support/view/FrameHarness.h"
 
 namespace tolvo {
 
@@ -20,21 +20,13 @@ constexpr CPoint kOverPanel{130, 450};
 constexpr CColor kPanelColor{255, 255, 255, 255};
 constexpr int kTolerance = 2;
 
-class SplashWindowTest : public ::testing::Test {
+class SplashWindowTest : public SettingsPageFixture {
 protected:
     void SetUp() override
     {
-        usePreferencesFile((folder.path() / "Tolvo.veskpref").string());
-        plug = std::make_unique<PlugDriver>();
-        store = std::make_unique<EngineSettingsStore>(*(*plug)->getSettings());
         harness = std::make_unique<FrameHarness>(kEditorRect);
         ASSERT_TRUE(harness->ready()) << "no window or no synthetic input";
-        largeDigits = new CDIB(kLargeDigitsId);
-        panel = new RecordingView(kEditorRect, "panel", log, kPanelColor);
-        harness->view->addView(panel);
-        splash = new nSplash(kLogoRect, kTagSettings, &listener, kLogoId, kPageId, kSelectorId, kButtonImageId,
-                             store.get(), largeDigits);
-        harness->view->addView(splash);
+        buildPage(*harness->view, preferences(), kPanelColor);
         harness->input->moveTo(CPoint(150, 300));
         idle(300);
         log.clear();
@@ -43,9 +35,7 @@ protected:
     void TearDown() override
     {
         harness.reset();
-        if (largeDigits)
-            largeDigits->forget();
-        usePreferencesFile("");
+        SettingsPageFixture::TearDown();
     }
 
     // Host idle calls as the editor makes them: the page refreshed each time.
@@ -86,28 +76,12 @@ protected:
         return count;
     }
 
-    int downsOnPanel() const
-    {
-        int downs = 0;
-        for (const ViewEvent& event : log)
-            downs += event.kind == "down" ? 1 : 0;
-        return downs;
-    }
-
-    TempFolder folder;
-    std::unique_ptr<PlugDriver> plug;
-    std::unique_ptr<EngineSettingsStore> store;
-    SilentListener listener;
     std::unique_ptr<FrameHarness> harness;
-    CDIB* largeDigits = nullptr;
-    RecordingView* panel = nullptr;
-    nSplash* splash = nullptr;
-    std::vector<ViewEvent> log;
 };
 
 TEST_F(SplashWindowTest, TheLogoLightsWhileThePointerIsOverIt)
 {
-    CDIB logo(kLogoId);
+    CDIB logo(editorLayout::kLogo);
     EXPECT_EQ(mismatches(logo, CPoint(0, 0), kLogoRect), 0) << "unlit with the pointer over the panel";
     harness->input->moveTo(CPoint(kLogoRect.left + 12, kLogoRect.top + 20));
     idle(300);
@@ -122,16 +96,16 @@ TEST_F(SplashWindowTest, TheOpenPageCoversTheEditorAndKeepsItsClicks)
     const SettingsWords before = (*plug)->getSettings()->snapshot();
     click(CPoint(kLogoRect.left + 12, kLogoRect.top + 20));
     ASSERT_TRUE(splash->isOpen());
-    EXPECT_EQ(downsOnPanel(), 0);
+    EXPECT_EQ(downsUnderneath(), 0);
     // The page image everywhere above the option groups' rows.
-    CDIB page(kPageId);
+    CDIB page(editorLayout::kSettingsPage);
     EXPECT_EQ(mismatches(page, CPoint(0, 0), CRect(0, 0, 265, 57)), 0);
     EXPECT_EQ(mismatches(page, CPoint(0, 306), CRect(0, 306, 265, 534)), 0);
 
     click(kOverPanel);
     click(CPoint(kGroupRects[3].left + 20, kGroupRects[3].top + 2 * 14 + 5));
     EXPECT_EQ((*plug)->getSettings()->get(3), 2) << "VU picked through the window";
-    EXPECT_EQ(downsOnPanel(), 0) << "a click reached the panel under the page";
+    EXPECT_EQ(downsUnderneath(), 0) << "a click reached the panel under the page";
 
     click(kClose);
     EXPECT_FALSE(splash->isOpen());
@@ -144,7 +118,7 @@ TEST_F(SplashWindowTest, TheOpenPageCoversTheEditorAndKeepsItsClicks)
     EXPECT_EQ(pixel[0], kPanelColor.blue);
     EXPECT_EQ(pixel[1], kPanelColor.green);
     click(kOverPanel);
-    EXPECT_EQ(downsOnPanel(), 1);
+    EXPECT_EQ(downsUnderneath(), 1);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The lamp switch: face and lamp pixels of every strip in every state, and
 // the press that flips it inside one edit of the frame.
 #include "controls/nSwitch.h"
-#include "tests/controls/ImageIds.h"
-#include "tests/draw/OffscreenPixels.h"
-#include "tests/view/ViewTestDoubles.h"
+#include "editor/PlugEdLayout.h"
+#include "tests/support/view/OffscreenPixels.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-namespace controlstest {
+namespace tolvo {
 
 using namespace gui;
-using viewtest::Log;
+using tolvo::Log;
 
 namespace {
 
@@ -26,8 +26,11 @@ struct Strip {
 };
 
 const Strip kStrips[] = {
-    {"Flip", kFlipStrip, 52, 19}, {"Mute", kMuteStrip, 52, 19}, {"Bypass", kBypassStrip, 52, 19},
-    {"Fine", kFineStrip, 52, 19},  {"Pre", kPreStrip, 38, 20},
+    {"Flip", editorLayout::kFlipStrip, 52, 19},
+    {"Mute", editorLayout::kMuteStrip, 52, 19},
+    {"Bypass", editorLayout::kBypassStrip, 52, 19},
+    {"Fine", editorLayout::kFineStrip, 52, 19},
+    {"Pre", editorLayout::kPreStrip, 38, 20},
 };
 
 // The switch sits at (kLeft, kTop) of an opaque black offscreen with a
@@ -141,33 +144,21 @@ TEST(SwitchPixels, AnyNonZeroValueShowsOn)
 namespace {
 
 // A switch with tag 3 at (179, 371) in a frame without a window; editor and
-// listener write into one log, the listener with the value it saw.
+// listener write into one log, and the listener keeps the values it saw.
 class SwitchPressTest : public ::testing::Test {
 protected:
-    class ValueListener : public CControlListener {
-    public:
-        explicit ValueListener(Log& log) : log(log) {}
-        void valueChanged(CControl* control) override
-        {
-            log.push_back("valueChanged " + std::to_string(control->getValue()));
-        }
-
-    private:
-        Log& log;
-    };
-
     void SetUp() override
     {
-        frame = new viewtest::RecordingFrame(CRect(0, 0, 265, 534), &editor);
-        button = new nSwitch(CRect(179, 371, 231, 390), &listener, 3, kMuteStrip, 0.0f);
+        frame = new tolvo::RecordingFrame(CRect(0, 0, 265, 534), &editor);
+        button = new nSwitch(editorLayout::kMuteRect, &listener, 3, editorLayout::kMuteStrip, 0.0f);
         frame->addView(button);
     }
     void TearDown() override { frame->forget(); }
 
     Log log;
-    viewtest::RecordingEditor editor{log};
-    ValueListener listener{log};
-    viewtest::RecordingFrame* frame = nullptr;
+    tolvo::RecordingEditor editor{log};
+    tolvo::RecordingListener listener{log};
+    tolvo::RecordingFrame* frame = nullptr;
     nSwitch* button = nullptr;
 };
 
@@ -183,7 +174,9 @@ TEST_F(SwitchPressTest, EveryPressFlipsOnceInsideOneEditWhateverTheButtons)
         expected = 1.0f - expected;
         EXPECT_EQ(button->onMouseDown(CPoint(190, 380), buttons), kMouseEventHandled) << buttons;
         EXPECT_EQ(button->getValue(), expected) << buttons;
-        EXPECT_EQ(log, (Log{"host begin 3", "valueChanged " + std::to_string(expected), "host end 3"})) << buttons;
+        EXPECT_EQ(log, (Log{"host begin 3", "valueChanged 3", "host end 3"})) << buttons;
+        ASSERT_FALSE(listener.values.empty());
+        EXPECT_EQ(listener.values.back(), expected) << buttons;
         EXPECT_FALSE(button->isDirty()) << "the flipped switch was not invalidated";
     }
     EXPECT_FALSE(frame->invalidated.empty());
@@ -245,7 +238,7 @@ TEST_F(SwitchPressTest, OnlyALampChangeThatShowsMarksTheSwitch)
 
 TEST(SwitchAlone, APressWithoutFrameOrListenerStillFlips)
 {
-    auto* button = new nSwitch(CRect(0, 0, 52, 19), nullptr, 2, kFlipStrip, 1.0f);
+    auto* button = new nSwitch(CRect(0, 0, 52, 19), nullptr, 2, editorLayout::kFlipStrip, 1.0f);
     EXPECT_EQ(button->onMouseDown(CPoint(3, 3), kLButton), kMouseEventHandled);
     EXPECT_EQ(button->getValue(), 0.0f);
     button->forget();
@@ -262,4 +255,4 @@ TEST(SwitchAlone, AMissingImageDrawsNothingAndDoesNotFail)
     button->forget();
 }
 
-} // namespace controlstest
+} // namespace tolvo

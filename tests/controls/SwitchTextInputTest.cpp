@@ -12,10 +12,11 @@
 #include "controls/nSwitch.h"
 #include "controls/nText.h"
 #include "engine/Plug.h"
-#include "tests/controls/ImageIds.h"
-#include "tests/frame/support/FrameHarness.h"
+#include "editor/PlugEdLayout.h"
+#include "tests/support/view/FrameHarness.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
-namespace controlstest {
+namespace tolvo {
 
 using namespace gui;
 using tolvo::FrameHarness;
@@ -48,24 +49,18 @@ private:
     Plug& plug;
 };
 
-class Changes : public CControlListener {
-public:
-    void valueChanged(CControl* control) override { tags.push_back(control->getTag()); }
-    std::vector<int32_t> tags;
-};
-
 class SwitchTextInputTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         harness = std::make_unique<FrameHarness>();
         ASSERT_TRUE(harness->ready()) << "no window or no synthetic input";
-        panel = new CDIB(kPanelImage);
-        largeDigits = new CDIB(kLargeDigits);
-        smallDigits = new CDIB(kSmallDigits);
+        panel = new CDIB(editorLayout::kPanel);
+        largeDigits = new CDIB(editorLayout::kLargeDigits);
+        smallDigits = new CDIB(editorLayout::kSmallDigits);
         gainField = new nText(kGainRect, kParamGain, &changes, largeDigits, panel, &strings, true);
         readout = new nText(kReadoutRect, 504, &changes, smallDigits, panel, &strings, false);
-        mute = new nSwitch(kMuteRect, &changes, kParamMute, kMuteStrip, 0.0f);
+        mute = new nSwitch(kMuteRect, &changes, kParamMute, editorLayout::kMuteStrip, 0.0f);
         strings.fields.push_back(gainField);
         for (CView* view : {static_cast<CView*>(gainField), static_cast<CView*>(readout), static_cast<CView*>(mute)})
             harness->view->addView(view);
@@ -99,7 +94,7 @@ protected:
 
     Plug plug{nullptr};
     EngineStrings strings{plug};
-    Changes changes;
+    RecordingListener changes;
     std::unique_ptr<FrameHarness> harness;
     CDIB* panel = nullptr;
     CDIB* largeDigits = nullptr;
@@ -178,4 +173,4 @@ TEST_F(SwitchTextInputTest, ADoubleClickFlipsTheSwitchTwiceAndARightClickFlipsIt
     EXPECT_FALSE(mute->isDirty()) << "the flipped switch was not redrawn";
 }
 
-} // namespace controlstest
+} // namespace tolvo

@@ -5,9 +5,9 @@
 #include "controls/PanelPicture.h"
 #include "controls/StringValParameter.h"
 #include "controls/nText.h"
-#include "tests/controls/ImageIds.h"
-#include "tests/draw/OffscreenPixels.h"
-#include "tests/view/ViewTestDoubles.h"
+#include "editor/PlugEdLayout.h"
+#include "tests/support/view/OffscreenPixels.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-namespace controlstest {
+namespace tolvo {
 
 using namespace gui;
-using viewtest::Log;
+using tolvo::Log;
 
 namespace {
 
@@ -63,18 +63,12 @@ public:
     Log log;
 };
 
-class OuterListener : public CControlListener {
-public:
-    explicit OuterListener(Log& log) : log(log) {}
-    void valueChanged(CControl* control) override
-    {
-        auto* field = static_cast<nText*>(control);
-        log.push_back("valueChanged " + std::to_string(control->getTag()) + " '" + field->getText() + "'");
-    }
-
-private:
-    Log& log;
-};
+// A change as the tag and the text the field shows when it reports it.
+std::string tagAndText(CControl* control)
+{
+    return std::to_string(control->getTag()) + " '" +
+           std::string(static_cast<nText*>(control)->getText()) + "'";
+}
 
 struct Picture {
     std::vector<uint32_t> pixels;
@@ -85,7 +79,7 @@ struct Picture {
 // by the font at x.
 Picture expectedPicture(const CDIB& panel, const CRect& rect, bool entryField, int32_t x, const char* text)
 {
-    CDIB strip(entryField ? kLargeDigits : kSmallDigits);
+    CDIB strip(entryField ? editorLayout::kLargeDigits : editorLayout::kSmallDigits);
     BitmapFont font(&strip, entryField ? 7 : 6, entryField ? 11 : 9, entryField ? 0 : -1);
     font.setSpaceAdvance(entryField ? 7 : 6);
     font.setFixedPitch(true);
@@ -146,10 +140,11 @@ class TextFieldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        outer.describe = tagAndText;
         panel = makePanel();
-        largeDigits = new CDIB(kLargeDigits);
-        smallDigits = new CDIB(kSmallDigits);
-        frame = new viewtest::RecordingFrame(CRect(0, 0, kPanelWidth, kPanelHeight), &editor);
+        largeDigits = new CDIB(editorLayout::kLargeDigits);
+        smallDigits = new CDIB(editorLayout::kSmallDigits);
+        frame = new tolvo::RecordingFrame(CRect(0, 0, kPanelWidth, kPanelHeight), &editor);
     }
     void TearDown() override
     {
@@ -175,7 +170,7 @@ protected:
         return expectedPicture(*panel, entryField ? kEntryRect : kReadoutRect, entryField, x, text);
     }
     // Opens the field's entry with a left click inside it.
-    viewtest::FakeTextEntry* open(nText* field)
+    tolvo::FakeTextEntry* open(nText* field)
     {
         EXPECT_EQ(field->onMouseDown(CPoint(30, 15), kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
         return frame->openEntry;
@@ -185,10 +180,10 @@ protected:
     CDIB* largeDigits = nullptr;
     CDIB* smallDigits = nullptr;
     Log log;
-    viewtest::RecordingEditor editor{log};
-    OuterListener outer{log};
+    tolvo::RecordingEditor editor{log};
+    RecordingListener outer{log};
     FakeStrings strings;
-    viewtest::RecordingFrame* frame = nullptr;
+    tolvo::RecordingFrame* frame = nullptr;
 };
 
 } // namespace
@@ -333,7 +328,7 @@ TEST_F(TextFieldTest, ANewFieldIsDirtyAndAWiderViewSizeKeepsThePaintingInTheCrea
 TEST_F(TextFieldTest, ReturnCommitsTheTypedTextThenTellsTheOuterListener)
 {
     nText* field = addEntryField();
-    viewtest::FakeTextEntry* entry = open(field);
+    tolvo::FakeTextEntry* entry = open(field);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->initialText, "0");
     entry->typed = "6";
@@ -347,7 +342,7 @@ TEST_F(TextFieldTest, ReturnCommitsTheTypedTextThenTellsTheOuterListener)
 TEST_F(TextFieldTest, AnyOtherEndOfTheEntryPutsTheDisplayTextBack)
 {
     nText* field = addEntryField();
-    viewtest::FakeTextEntry* entry = open(field);
+    tolvo::FakeTextEntry* entry = open(field);
     ASSERT_NE(entry, nullptr);
     entry->typed = "6";
     entry->loseFocus();
@@ -369,7 +364,7 @@ TEST_F(TextFieldTest, AnyOtherEndOfTheEntryPutsTheDisplayTextBack)
 TEST_F(TextFieldTest, ReturnWithoutAChangeCommitsNothing)
 {
     nText* field = addEntryField();
-    viewtest::FakeTextEntry* entry = open(field);
+    tolvo::FakeTextEntry* entry = open(field);
     ASSERT_NE(entry, nullptr);
     entry->pressReturn();
     EXPECT_TRUE(strings.log.empty());
@@ -383,7 +378,7 @@ TEST_F(TextFieldTest, OnlyALeftClickOpensTheEntryAndItOpensWithTheLatestText)
     EXPECT_EQ(frame->openEntry, nullptr);
     strings.display = " -3.50";
     field->setValue(0.45f);
-    viewtest::FakeTextEntry* entry = open(field);
+    tolvo::FakeTextEntry* entry = open(field);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->initialText, " -3.50") << "a value set before the click is shown in the entry";
     entry->loseFocus();
@@ -395,7 +390,7 @@ TEST_F(TextFieldTest, AValueArrivingDuringTheEntryNeitherChangesNorDefeatsWhatIs
     nText* field = addEntryField();
     screen.show(field);
     const Picture before = screen.read(kEntryRect);
-    viewtest::FakeTextEntry* entry = open(field);
+    tolvo::FakeTextEntry* entry = open(field);
     ASSERT_NE(entry, nullptr);
     strings.display = "  1.00";
     field->setValue(0.53f);
@@ -441,7 +436,7 @@ TEST_F(TextFieldTest, WithoutTextInterfaceOrListenerTheFieldStillWorks)
     auto* field = new nText(kEntryRect, 1, nullptr, largeDigits, panel, nullptr, true);
     frame->addView(field);
     EXPECT_STREQ(field->getText(), "");
-    viewtest::FakeTextEntry* entry = open(field);
+    tolvo::FakeTextEntry* entry = open(field);
     ASSERT_NE(entry, nullptr);
     entry->typed = "3";
     entry->pressReturn();
@@ -453,4 +448,4 @@ TEST_F(TextFieldTest, WithoutTextInterfaceOrListenerTheFieldStillWorks)
     readout->draw(screen.context);
 }
 
-} // namespace controlstest
+} // namespace tolvo

@@ -14,11 +14,11 @@
 #include "controls/nSwitch.h"
 #include "controls/nText.h"
 #include "engine/Plug.h"
-#include "tests/controls/ImageIds.h"
+#include "editor/PlugEdLayout.h"
 #include "view/CFrame.h"
 #include "view/COffscreenContext.h"
 
-namespace controlstest {
+namespace tolvo {
 
 using namespace gui;
 
@@ -49,13 +49,14 @@ TEST(TextStress, HostThreadSetsValuesWhileTheWindowThreadDraws)
 {
     Plug plug(nullptr);
     EngineStrings strings(plug);
-    CDIB* panel = new CDIB(kPanelImage);
-    CDIB* largeDigits = new CDIB(kLargeDigits);
-    CDIB* smallDigits = new CDIB(kSmallDigits);
+    CDIB* panel = new CDIB(editorLayout::kPanel);
+    CDIB* largeDigits = new CDIB(editorLayout::kLargeDigits);
+    CDIB* smallDigits = new CDIB(editorLayout::kSmallDigits);
     CFrame* frame = new CFrame(CRect(0, 0, 265, 534), nullptr, nullptr);
     auto* gain = new nText(CRect(110, 453, 167, 467), kParamGain, nullptr, largeDigits, panel, &strings, true);
     auto* peak = new nText(CRect(179, 65, 212, 75), 504, nullptr, smallDigits, panel, &strings, false);
-    auto* mute = new nSwitch(CRect(179, 371, 231, 390), nullptr, kParamMute, kMuteStrip, 0.0f);
+    auto* mute =
+        new nSwitch(editorLayout::kMuteRect, nullptr, kParamMute, editorLayout::kMuteStrip, 0.0f);
     for (CView* view : {static_cast<CView*>(gain), static_cast<CView*>(peak), static_cast<CView*>(mute)})
         frame->addView(view);
     auto* screen = new COffscreenContext(frame, 265, 534);
@@ -107,4 +108,4 @@ TEST(TextStress, HostThreadSetsValuesWhileTheWindowThreadDraws)
         image->forget();
 }
 
-} // namespace controlstest
+} // namespace tolvo

@@ -7,9 +7,9 @@
 #include <fstream>
 
 #include "controls/CTBKFrame.h"
-#include "tests/editor/support/EditorHarness.h"
-#include "tests/engine/support/TempFolder.h"
-#include "tests/engine/support/TestPreferencesPath.h"
+#include "tests/support/editor/EditorHarness.h"
+#include "tests/support/engine/TempFolder.h"
+#include "tests/support/engine/TestPreferencesPath.h"
 
 namespace tolvo {
 

@@ -7,7 +7,7 @@
 #include <limits>
 #include <thread>
 
-#include "tests/editor/support/EditorHarness.h"
+#include "tests/support/editor/EditorHarness.h"
 
 namespace tolvo {
 

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "editor/LampFlash.h"
-#include "tests/editor/support/EditorHarness.h"
+#include "tests/support/editor/EditorHarness.h"
 
 namespace tolvo {
 

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <random>
 
-#include "tests/engine/support/ChunkWords.h"
-#include "tests/engine/support/FileBytes.h"
-#include "tests/engine/support/PlugDriver.h"
-#include "tests/engine/support/TempFolder.h"
-#include "tests/engine/support/TestPreferencesPath.h"
+#include "tests/support/engine/ChunkWords.h"
+#include "tests/support/engine/FileBytes.h"
+#include "tests/support/engine/PlugDriver.h"
+#include "tests/support/engine/TempFolder.h"
+#include "tests/support/engine/TestPreferencesPath.h"
 
 namespace tolvo {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "engine/Ballistics.h"
-#include "tests/engine/support/PlugDriver.h"
+#include "tests/support/engine/PlugDriver.h"
 
 namespace tolvo {
 namespace {
@@ -19,6 +19,16 @@ std::vector<float> ramp(size_t n)
     for (size_t i = 0; i < n; ++i)
         samples[i] = static_cast<float>(i % 97) / 97.0f - 0.5f;
     return samples;
+}
+
+// Every sample is +0: equal to zero and without the sign bit.
+template <typename Sample>
+void expectPositiveZeros(const std::vector<Sample>& samples)
+{
+    for (Sample sample : samples) {
+        ASSERT_EQ(sample, Sample(0));
+        ASSERT_FALSE(std::signbit(sample));
+    }
 }
 
 TEST(GainProcessing, NoFramesTouchNothing)
@@ -108,11 +118,7 @@ TEST(GainProcessing, MuteDecaysByHalfAPercentPerSampleToExactZero)
     EXPECT_NEAR(out.back(), 0.01, 1e-4) << "99 % of a step in about 919 samples";
 
     plug.feed(1.0f, 150000);
-    const std::vector<double> silent = plug.processDouble(std::vector<double>(64, 1.0));
-    for (double sample : silent) {
-        ASSERT_EQ(sample, 0.0);
-        ASSERT_FALSE(std::signbit(sample));
-    }
+    expectPositiveZeros(plug.processDouble(std::vector<double>(64, 1.0)));
 }
 
 TEST(GainProcessing, BypassIsUnityWhateverTheGain)
@@ -170,11 +176,7 @@ TEST(GainProcessing, SilenceStaysSilent)
 {
     PlugDriver plug;
     plug->setParameter(kParamGain, 1.0f);
-    const std::vector<float> out = plug.process(std::vector<float>(2048, 0.0f));
-    for (float sample : out) {
-        ASSERT_EQ(sample, 0.0f);
-        ASSERT_FALSE(std::signbit(sample));
-    }
+    expectPositiveZeros(plug.process(std::vector<float>(2048, 0.0f)));
 }
 
 TEST(GainProcessing, TinyProductsAreFlushedToPositiveZero)

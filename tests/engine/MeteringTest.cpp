@@ -7,7 +7,7 @@
 #include "engine/Ballistics.h"
 #include "engine/SaturatingCount.h"
 #include "engine/TinyFlush.h"
-#include "tests/engine/support/PlugDriver.h"
+#include "tests/support/engine/PlugDriver.h"
 
 namespace tolvo {
 namespace {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 
-#include "tests/engine/support/ChunkWords.h"
-#include "tests/engine/support/PlugDriver.h"
-#include "tests/engine/support/SavedChunk.h"
+#include "tests/support/engine/ChunkWords.h"
+#include "tests/support/engine/PlugDriver.h"
+#include "tests/support/engine/SavedChunk.h"
 
 namespace tolvo {
 namespace {

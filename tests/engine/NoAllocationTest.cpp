@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "tests/engine/support/PlugDriver.h"
+#include "tests/support/engine/PlugDriver.h"
 
 namespace {
 

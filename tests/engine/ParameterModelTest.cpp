@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "engine/AuWrappableInterface.h"
-#include "tests/engine/support/PlugDriver.h"
+#include "tests/support/engine/PlugDriver.h"
 
 namespace tolvo {
 namespace {

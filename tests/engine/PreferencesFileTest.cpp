@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "engine/PreferencesFile.h"
-#include "tests/engine/support/FileBytes.h"
-#include "tests/engine/support/PlugDriver.h"
-#include "tests/engine/support/TempFolder.h"
-#include "tests/engine/support/TestPreferencesPath.h"
+#include "tests/support/engine/FileBytes.h"
+#include "tests/support/engine/PlugDriver.h"
+#include "tests/support/engine/TempFolder.h"
+#include "tests/support/engine/TestPreferencesPath.h"
 
 namespace tolvo {
 namespace {

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "tests/engine/support/ChunkWords.h"
-#include "tests/engine/support/FileBytes.h"
-#include "tests/engine/support/PlugDriver.h"
-#include "tests/engine/support/SavedChunk.h"
-#include "tests/engine/support/TempFolder.h"
-#include "tests/engine/support/TestPreferencesPath.h"
+#include "tests/support/engine/ChunkWords.h"
+#include "tests/support/engine/FileBytes.h"
+#include "tests/support/engine/PlugDriver.h"
+#include "tests/support/engine/SavedChunk.h"
+#include "tests/support/engine/TempFolder.h"
+#include "tests/support/engine/TestPreferencesPath.h"
 
 namespace tolvo {
 namespace {

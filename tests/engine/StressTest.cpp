@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "engine/Metering.h"
-#include "tests/engine/support/PlugDriver.h"
+#include "tests/support/engine/PlugDriver.h"
 
 namespace tolvo {
 namespace {

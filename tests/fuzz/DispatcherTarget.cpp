@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/engine/support/ChunkWords.h"
+#include "tests/support/engine/ChunkWords.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTargets.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/engine/support/ChunkWords.h"
+#include "tests/support/engine/ChunkWords.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 namespace tolvo {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/PreferencesFile.h"
-#include "tests/engine/support/FileBytes.h"
-#include "tests/engine/support/TempFolder.h"
-#include "tests/engine/support/TestPreferencesPath.h"
+#include "tests/support/engine/FileBytes.h"
+#include "tests/support/engine/TempFolder.h"
+#include "tests/support/engine/TestPreferencesPath.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzTargets.h"
 #include "tests/fuzz/InstanceChecks.h"

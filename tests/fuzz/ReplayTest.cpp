@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/engine/support/FileBytes.h"
+#include "tests/support/engine/FileBytes.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzTargets.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/engine/support/ChunkWords.h"
+#include "tests/support/engine/ChunkWords.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTargets.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/engine/support/TempFolder.h"
+#include "tests/support/engine/TempFolder.h"
 #include "tools/tolvo-host/Commands.h"
 #include "tools/tolvo-host/WavFile.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/engine/support/TempFolder.h"
+#include "tests/support/engine/TempFolder.h"
 #include "tools/tolvo-host/WavFile.h"
 
 namespace tolvo {

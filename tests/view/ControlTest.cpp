@@ -1,11 +1,12 @@
-#include "ViewTestDoubles.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+namespace tolvo {
+
 using namespace gui;
-using namespace viewtest;
 
 namespace {
 
@@ -106,3 +107,5 @@ TEST_F(ControlTest, OtherButtonSetsDoNotReset)
     EXPECT_EQ(control->getValue(), 0.9f);
     EXPECT_TRUE(log.empty());
 }
+
+} // namespace tolvo

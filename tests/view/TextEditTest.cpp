@@ -1,4 +1,4 @@
-#include "ViewTestDoubles.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 #include "view/CFontDesc.h"
 #include "view/CTextEdit.h"
@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tolvo {
+
 using namespace gui;
-using namespace viewtest;
 
 namespace {
 
@@ -212,3 +213,5 @@ TEST(TextEditText, SetTextKeepsTheFirst255BytesWithoutSplittingACharacter)
     EXPECT_EQ(std::strlen(constructed->getText()), 255u);
     constructed->forget();
 }
+
+} // namespace tolvo

@@ -1,11 +1,12 @@
-#include "ViewTestDoubles.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 #include "view/CTextEdit.h"
 
 #include <gtest/gtest.h>
 
+namespace tolvo {
+
 using namespace gui;
-using namespace viewtest;
 
 namespace {
 
@@ -283,3 +284,5 @@ TEST(ViewTypes, IsTypeOfAnswersTheClassAndEveryBase)
     container->forget();
     control->forget();
 }
+
+} // namespace tolvo

@@ -1,4 +1,5 @@
-#include "ViewTestDoubles.h"
+#include "tests/support/view/ViewTestDoubles.h"
+#include "tests/support/view/PixelColours.h"
 
 #include "view/CFontDesc.h"
 #include "view/CParamDisplay.h"
@@ -6,17 +7,12 @@
 
 #include <gtest/gtest.h>
 
+namespace tolvo {
+
 using namespace gui;
-using namespace viewtest;
 
 namespace {
 
-constexpr uint32_t kBlack = 0xFF000000;
-constexpr uint32_t kGrey = 0xFF808080;
-constexpr uint32_t kRed = 0xFFFF0000;
-constexpr uint32_t kGreen = 0xFF00FF00;
-constexpr uint32_t kBlue = 0xFF0000FF;
-constexpr uint32_t kYellow = 0xFFFFFF00;
 
 constexpr CColor kGreyCColor{128, 128, 128, 255};
 
@@ -309,3 +305,5 @@ TEST(TextEditDraw, OpenFieldIsNotDrawnAndShowsItsTextWhenClosed)
     offscreen->forget();
     frame->forget();
 }
+
+} // namespace tolvo

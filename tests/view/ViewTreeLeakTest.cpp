@@ -1,12 +1,13 @@
-#include "ViewTestDoubles.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 #include "view/CParamDisplay.h"
 #include "view/CTextEdit.h"
 
 #include <gtest/gtest.h>
 
+namespace tolvo {
+
 using namespace gui;
-using namespace viewtest;
 
 namespace {
 
@@ -92,3 +93,5 @@ TEST(ViewTreeLeak, SeveralHundredViewsAreAllReleasedWithTheFrame)
     EXPECT_EQ(bitmap->getNbReference(), bitmapReferences);
     picture->forget();
 }
+
+} // namespace tolvo

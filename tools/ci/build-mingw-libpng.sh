@@ -5,13 +5,22 @@
 # Debian sources as deb-src entries; the system's apt state is not touched.
 #
 # Usage: tools/ci/build-mingw-libpng.sh <outdir>
+#        tools/ci/build-mingw-libpng.sh --folder
 # Result: <outdir>/install/{include,lib/libpng16.a}. A finished build is kept
-# and reused.
+# and reused. --folder prints the shared place for one: a cache folder outside
+# any clone, named after the version of the machine's own libpng, whose source
+# package is the one fetched first.
 set -euo pipefail
 
 if [ $# -ne 1 ]; then
-  echo "usage: $0 <outdir>" >&2
+  echo "usage: $0 <outdir> | --folder" >&2
   exit 2
+fi
+
+machine_version=$(dpkg-query -W -f='${source:Version}' libpng-dev 2>/dev/null || true)
+if [ "$1" = --folder ]; then
+  echo "${XDG_CACHE_HOME:-$HOME/.cache}/tolvo/mingw-libpng/${machine_version:-unknown}"
+  exit 0
 fi
 
 repo=$(cd "$(dirname "$0")/../.." && pwd)
@@ -48,9 +57,12 @@ apt-get "${apt_options[@]}" -qq update
 src="$out/src"
 rm -rf "$src"
 mkdir -p "$src"
-# Newest version first; an older one serves when a mirror lacks the newest
-# (security updates are not on every mirror).
+# The machine's own version first, then newest first; an older one serves when
+# a mirror lacks the newest (security updates are not on every mirror).
 versions=$(apt-cache "${apt_options[@]}" showsrc libpng1.6 | sed -n 's/^Version: //p' | sort -V -r -u)
+if [ -n "$machine_version" ] && grep -qxF "$machine_version" <<< "$versions"; then
+  versions=$(printf '%s\n%s\n' "$machine_version" "$(grep -vxF "$machine_version" <<< "$versions")")
+fi
 dsc=""
 for version in $versions; do
   if (cd "$src" && apt-get "${apt_options[@]}" -qq source --download-only "libpng1.6=$version"); then
@@ -76,5 +88,5 @@ cmake -S "$src/libpng" -B "$out/build" \
   -DZLIB_INCLUDE_DIR="$zlib_root/include" > /dev/null
 cmake --build "$out/build" -j2 > /dev/null
 cmake --install "$out/build" > /dev/null
-touch "$stamp"
-echo "libpng for mingw built in $install"
+echo "$version" > "$stamp"
+echo "libpng $version for mingw built in $install"

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-#include "tests/editor/support/HostedEditor.h"
+#include "tests/support/editor/HostedEditor.h"
 #include "tools/tolvo-host/PngWriter.h"
 
 namespace tolvo {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tests/editor/support/HostedEditor.h"
+#include "tests/support/editor/HostedEditor.h"
 
 namespace tolvo {
 

@@ -17,17 +17,20 @@
 #include <thread>
 #include <vector>
 
-#include "tests/frame/support/ChildWindows.h"
-#include "tests/frame/support/InputInjector.h"
-#include "tests/frame/support/SystemResources.h"
+#include "tests/support/view/ChildWindows.h"
+#include "tests/support/view/InputInjector.h"
+#include "tests/support/view/SystemResources.h"
 #include "tests/support/PluginFixture.h"
+#include "tests/support/editor/EditorHostWindow.h"
 #include "tools/tolvo-host/HostWindow.h"
 
 namespace tolvo {
 
 namespace {
 
-constexpr int32_t kWidth = 265, kHeight = 534;
+using editorLayout::kHeight;
+using editorLayout::kWidth;
+constexpr auto kIdlePause = std::chrono::milliseconds(2);
 constexpr int kBlock = 256;
 constexpr int kNumParams = 5;
 // Fader +18.06 dB times trim +36 dB, the largest gain the stage can reach.
@@ -44,15 +47,6 @@ bool parametersInRange(PluginInstance& plugin)
             return false;
     }
     return true;
-}
-
-void idle(PluginInstance& plugin, HostWindow& host, int rounds)
-{
-    for (int i = 0; i < rounds; ++i) {
-        host.processEvents();
-        plugin.dispatch(effEditIdle);
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
 }
 
 // Processes blocks through the three calls until told to stop; every output
@@ -144,17 +138,7 @@ void automate(PluginInstance& plugin, long round)
     plugin.setParameter(index, value);
 }
 
-class EditorStress : public PluginFixture {
-protected:
-    void SetUp() override
-    {
-        PluginFixture::SetUp();
-        host = HostWindow::create(kWidth, kHeight, "editor stress");
-        ASSERT_TRUE(host) << "no display";
-    }
-
-    std::unique_ptr<HostWindow> host;
-};
+class EditorStress : public EditorHostWindow {};
 
 TEST_F(EditorStress, AudioAndAutomationThreadsWhileTheWindowThreadWorksTheEditor)
 {
@@ -169,18 +153,18 @@ TEST_F(EditorStress, AudioAndAutomationThreadsWhileTheWindowThreadWorksTheEditor
     const auto end = std::chrono::steady_clock::now() + kStressTime;
     while (std::chrono::steady_clock::now() < end) {
         ASSERT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);
-        idle(*plugin, *host, 3);
+        idleEditor(*plugin, *host, 3, kIdlePause);
         for (int gesture = 0; gesture < 4; ++gesture) {
             input->moveTo(gui::CPoint(int32_t(random() % kWidth), int32_t(random() % kHeight)));
             input->press(MouseButton::Left);
             input->moveTo(gui::CPoint(int32_t(random() % kWidth), int32_t(random() % kHeight)));
             input->release(MouseButton::Left);
             input->wheel(random() % 2 ? 120 : -120);
-            idle(*plugin, *host, 2);
+            idleEditor(*plugin, *host, 2, kIdlePause);
         }
         plugin->dispatch(effEditKeyDown, 0, VKEY_TAB);
         input->press(EditKey::Escape);
-        idle(*plugin, *host, 2);
+        idleEditor(*plugin, *host, 2, kIdlePause);
         plugin->dispatch(effEditClose);
         host->processEvents();
         ++cycles;
@@ -209,9 +193,9 @@ TEST_F(EditorStress, BadStateBlocksFromAHostThreadWhileTheEditorDraws)
         automate(*plugin, round);
     });
     for (int round = 0; round < 200; ++round)
-        idle(*plugin, *host, 1);
+        idleEditor(*plugin, *host, 1, kIdlePause);
     states.stop();
-    idle(*plugin, *host, 5);
+    idleEditor(*plugin, *host, 5, kIdlePause);
     EXPECT_TRUE(parametersInRange(*plugin));
     EXPECT_EQ(childWindowCount(host->handle()), 1);
     plugin->dispatch(effEditClose);
@@ -222,7 +206,7 @@ TEST_F(EditorStress, InstancesClosedWithTheirEditorOpenLeaveNothingBehind)
 {
     // The first round loads what lives as long as the module.
     plugin->dispatch(effEditOpen, 0, 0, host->handle());
-    idle(*plugin, *host, 2);
+    idleEditor(*plugin, *host, 2, kIdlePause);
     plugin->close();
     plugin.reset();
     host->processEvents();
@@ -231,7 +215,7 @@ TEST_F(EditorStress, InstancesClosedWithTheirEditorOpenLeaveNothingBehind)
         PluginInstance instance(builtModule());
         ASSERT_NE(instance.effect(), nullptr);
         ASSERT_EQ(instance.dispatch(effEditOpen, 0, 0, host->handle()), 1);
-        idle(instance, *host, 2);
+        idleEditor(instance, *host, 2, kIdlePause);
         instance.dispatch(effEditKeyDown, 0, VKEY_TAB);
         instance.close();
         host->processEvents();
@@ -250,7 +234,7 @@ TEST_F(EditorStress, HostWindowsDestroyedBeforeTheEditorClosesLeaveNothingBehind
         std::unique_ptr<HostWindow> window = HostWindow::create(kWidth, kHeight, "short-lived host");
         ASSERT_TRUE(window);
         ASSERT_EQ(plugin->dispatch(effEditOpen, 0, 0, window->handle()), 1);
-        idle(*plugin, *window, 2);
+        idleEditor(*plugin, *window, 2, kIdlePause);
         window.reset();
         plugin->dispatch(effEditIdle);
         plugin->dispatch(effEditClose);

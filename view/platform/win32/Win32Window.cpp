@@ -190,6 +190,9 @@ void Win32Window::paint()
 {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (GetUpdateRgn(hwnd, region, FALSE) == NULLREGION) {
+        // A WM_PAINT that is never validated comes back at once, forever: the
+        // message loop would never run dry.
+        ValidateRect(hwnd, nullptr);
         DeleteObject(region);
         return;
     }

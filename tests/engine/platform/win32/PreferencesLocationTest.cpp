@@ -6,6 +6,8 @@
 
 #include "engine/PreferencesPath.h"
 
+namespace tolvo {
+
 namespace {
 
 TEST(PreferencesLocation, ApplicationDataFolderThenCorvath)
@@ -16,3 +18,5 @@ TEST(PreferencesLocation, ApplicationDataFolderThenCorvath)
 }
 
 } // namespace
+
+} // namespace tolvo

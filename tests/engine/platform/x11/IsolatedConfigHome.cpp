@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/engine/support/TempFolder.h"
+#include "tests/support/engine/TempFolder.h"
+
+namespace tolvo {
 
 namespace {
 
@@ -15,3 +17,5 @@ struct IsolatedConfigHome {
 const IsolatedConfigHome isolated;
 
 } // namespace
+
+} // namespace tolvo

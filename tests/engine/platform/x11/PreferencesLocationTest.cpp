@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "engine/PreferencesPath.h"
-#include "tests/engine/support/FileBytes.h"
-#include "tests/engine/support/TempFolder.h"
+#include "tests/support/engine/FileBytes.h"
+#include "tests/support/engine/TempFolder.h"
 #include "tests/support/PluginFixture.h"
 
 namespace tolvo {
