@@ -1,6 +1,9 @@
 #include "controls/nFader.h"
 
 #include "controls/CDIB.h"
+#include "rules/GainLaw.h"
+#include "rules/LevelText.h"
+#include "rules/SettingsWords.h"
 #include "view/CControlListener.h"
 
 #include <algorithm>
@@ -49,12 +52,6 @@ constexpr int32_t kMarkerLongest = 5;
 constexpr float kFineRatios[3] = {2.0f, 4.0f, 8.0f};
 constexpr double kFineWindowTolerance = 0.000001;
 constexpr float kShiftFactor = 0.1f;
-
-// The settings word as the engine reads it: modulo 3, negative words as 0.
-int32_t fineRatioIndex(int32_t rangeIndex)
-{
-    return rangeIndex < 0 ? 0 : rangeIndex % 3;
-}
 
 float clampUnit(float x)
 {
@@ -106,7 +103,7 @@ float nFader::levelToPosition(float r) const
 void nFader::setPosition(float p)
 {
     position.store(p, std::memory_order_relaxed);
-    value.store(p != 0.0f ? float(std::cbrt(double(positionToLevel(p)))) : 0.0f, std::memory_order_relaxed);
+    value.store(p != 0.0f ? normalizedFromLevel(positionToLevel(p)) : 0.0f, std::memory_order_relaxed);
 }
 
 void nFader::setValue(float x)
@@ -124,7 +121,7 @@ void nFader::setValue(float x)
             // A window around 0 holds no other value: open one around x.
             recentreFineWindow(x, rangeIndex);
         } else {
-            const double q = double(x) * x * x / (double(v) * v * v);
+            const double q = levelFromNormalized(double(x)) / levelFromNormalized(double(v));
             const double scale = fineScale.load(std::memory_order_relaxed);
             const double ratio = fineRatio.load(std::memory_order_relaxed);
             const double t = (std::log(q / scale) / std::log(ratio) + 1.0) * 0.5;
@@ -136,8 +133,8 @@ void nFader::setValue(float x)
     } else {
         value.store(x, std::memory_order_relaxed);
     }
-    const float v = value.load(std::memory_order_relaxed);
-    position.store(levelToPosition(v * v * v), std::memory_order_relaxed);
+    position.store(levelToPosition(levelFromNormalized(value.load(std::memory_order_relaxed))),
+                   std::memory_order_relaxed);
 }
 
 void nFader::recentreFineWindow(float x, int32_t rangeIndex)
@@ -172,9 +169,8 @@ void nFader::setFineMode(bool on, int32_t rangeIndex)
     if (on) {
         float fine = 0.5f;
         float scale = 1.0f;
-        const float ratio = kFineRatios[fineRatioIndex(rangeIndex)];
-        const float v = value.load(std::memory_order_relaxed);
-        const float cube = v * v * v;
+        const float ratio = kFineRatios[settingChoice(kSettingFineRange, rangeIndex)];
+        const float cube = levelFromNormalized(value.load(std::memory_order_relaxed));
         if (ratio * cube > 1.0f) {
             // The window's top would pass +18.06 dB: shift it down, keeping
             // the effective value at v.
@@ -196,10 +192,10 @@ void nFader::setMeterLevels(const double* levels, bool withRms)
 {
     if (!levels)
         return;
-    for (int32_t i = 0; i < 4; ++i)
+    for (int32_t i = kEnvelopeValues; i < kRmsValues; ++i)
         meterLevels[i] = float(levels[i]);
     if (withRms)
-        for (int32_t i = 4; i < 8; ++i)
+        for (int32_t i = kRmsValues; i < kPeakValues; ++i)
             meterLevels[i] = float(levels[i]);
     markDirtyIfMeterChanged();
 }
@@ -210,12 +206,12 @@ void nFader::setHoldLevels(const double* levels)
     // NaN (no marker); negative amounts sit at the bottom.
     if (!levels)
         return;
-    for (int32_t i = 0; i < 4; ++i) {
+    for (int32_t i = 0; i < kNumShownHolds; ++i) {
         const double x = levels[i];
         if (std::isnan(x))
             holdLevels[i] = float(x);
         else
-            holdLevels[i] = x < MeterRows::kTopGain ? std::max(0.0f, float(x * 0.125)) : 1.0f;
+            holdLevels[i] = x < kTopGain ? std::max(0.0f, float(levelFromGain(x))) : 1.0f;
     }
     markDirtyIfMeterChanged();
 }
@@ -224,6 +220,11 @@ void nFader::setPostFader(bool post)
 {
     postFader = post;
     markDirtyIfMeterChanged();
+}
+
+int nFader::shownPoint() const
+{
+    return postFader ? kOutputPoint : kInputPoint;
 }
 
 int32_t nFader::litRows(float level) const
@@ -238,10 +239,10 @@ int32_t nFader::litRows(float level) const
 nFader::MeterPicture nFader::meterPicture() const
 {
     MeterPicture picture;
-    picture.barRows = litRows(postFader ? meterLevels[2] : meterLevels[0]);
-    picture.lineRows = litRows(postFader ? meterLevels[6] : meterLevels[4]);
-    picture.peakHoldRow = holdMarkerRow(holdLevels[0]);
-    picture.rmsHoldRow = holdMarkerRow(holdLevels[2]);
+    picture.barRows = litRows(meterLevels[envelopeIndex(shownPoint())]);
+    picture.lineRows = litRows(meterLevels[rmsIndex(shownPoint())]);
+    picture.peakHoldRow = holdMarkerRow(holdLevels[shownHoldIndex(kHeldPeak)]);
+    picture.rmsHoldRow = holdMarkerRow(holdLevels[shownHoldIndex(kHeldRms)]);
     return picture;
 }
 
@@ -256,22 +257,21 @@ void nFader::formatScaleLabel(int32_t offset, char* text, bool meter) const
     const float t = 1.0f - float(offset) / float(travel);
     if (isFineMode() && !meter) {
         const double ratio = fineRatio.load(std::memory_order_relaxed);
-        const float top = float(std::min(double(MeterRows::kTopGain) *
-                                             positionToLevel(position.load(std::memory_order_relaxed)) * ratio,
-                                         double(MeterRows::kTopGain)));
+        const float top = float(std::min(gainFromLevel(positionToLevel(position.load(std::memory_order_relaxed))) * ratio,
+                                         double(kTopGain)));
         const float bottom = float(double(top) / (ratio * ratio));
-        const double dB = 20.0 * double(std::log10(bottom)) * double(1.0f - t) + 20.0 * double(std::log10(top)) * t;
-        std::snprintf(text, kLabelCapacity, "%-.0f", dB);
+        const double dB = decibelsFromGain(bottom) * double(1.0f - t) + decibelsFromGain(top) * t;
+        formatWholeDecibels(dB, text, kLabelCapacity);
         // Every other label of the fine scale stays blank.
         if (offset & kLabelStep)
             std::snprintf(text, kLabelCapacity, " ");
         return;
     }
-    const double gain = double(positionToLevel(t)) * MeterRows::kTopGain;
+    const double gain = gainFromLevel(positionToLevel(t));
     if (gain == 0.0)
         std::snprintf(text, kLabelCapacity, "-00");
     else
-        std::snprintf(text, kLabelCapacity, "%-.0f", 20.0 * double(std::log10(float(gain))));
+        formatWholeDecibels(decibelsFromGain(float(gain)), text, kLabelCapacity);
 }
 
 void nFader::drawFaderScale(uint8_t* pixels)
@@ -327,8 +327,8 @@ void nFader::drawMeter(uint8_t* pixels)
     const uint8_t* strip = meterStrip->getPixels();
     if (!strip || meterStrip->getWidth() < kStripWidth)
         return;
-    const float bar = postFader ? meterLevels[2] : meterLevels[0];
-    const float line = postFader ? meterLevels[6] : meterLevels[4];
+    const float bar = meterLevels[envelopeIndex(shownPoint())];
+    const float line = meterLevels[rmsIndex(shownPoint())];
     const int32_t lastStripRow = meterStrip->getHeight() - 1;
     for (int32_t i = 0; i < MeterRows::kCount; ++i) {
         // The strip has one row fewer than the meter: the last row takes
@@ -375,8 +375,8 @@ void nFader::drawHoldMarker(uint8_t* pixels, float level, uint32_t color)
 
 void nFader::drawHoldMarkers(uint8_t* pixels)
 {
-    drawHoldMarker(pixels, holdLevels[0], kPeakHoldColor);
-    drawHoldMarker(pixels, holdLevels[2], kRmsHoldColor);
+    drawHoldMarker(pixels, holdLevels[shownHoldIndex(kHeldPeak)], kPeakHoldColor);
+    drawHoldMarker(pixels, holdLevels[shownHoldIndex(kHeldRms)], kRmsHoldColor);
 }
 
 float nFader::capPlace() const

@@ -3,6 +3,7 @@
 #include "controls/BitmapFont.h"
 #include "controls/FaderLaw.h"
 #include "controls/nControl.h"
+#include "rules/MeterReadout.h"
 
 #include <atomic>
 #include <cstdint>
@@ -103,6 +104,8 @@ private:
     };
     static constexpr int32_t kNoMarker = -1;
     MeterPicture meterPicture() const;
+    // The metering point the meter shows: after the gain stage or before.
+    int shownPoint() const;
     // Rows of the meter lit by a level.
     int32_t litRows(float level) const;
     // Marks the fader dirty when the meter would now look different from its
@@ -117,8 +120,9 @@ private:
     MeterRows rows;
     std::atomic<float> finePosition{0.5f};
     std::atomic<float> fineScale{1.0f};
-    float meterLevels[8] = {};
-    float holdLevels[4] = {};
+    // The envelopes and RMS levels, in readout order.
+    float meterLevels[kPeakValues] = {};
+    float holdLevels[kNumShownHolds] = {};
     std::atomic<float> fineRatio{2.0f};
     std::atomic<int32_t> fineRangeIndex{0};
     std::atomic<bool> fineMode{false};

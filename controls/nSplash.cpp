@@ -1,6 +1,7 @@
 #include "controls/nSplash.h"
 
 #include "controls/CDIB.h"
+#include "rules/SettingsWords.h"
 #include "view/CFrame.h"
 #include "view/TickCount.h"
 
@@ -114,18 +115,7 @@ nSplash::~nSplash()
 
 int32_t nSplash::shownOption(int group, int32_t word)
 {
-    if (group < 0 || group >= kGroupCount || word < 0)
-        return 0;
-    switch (group) {
-    case kPanLawGroup:
-    case 1:
-    case 2:
-        return word % 3;
-    case 3:
-        return word & 3;
-    default:
-        return word != 0 ? 1 : 0;
-    }
+    return settingChoice(group, word);
 }
 
 void nSplash::refresh()

@@ -2,23 +2,9 @@
 
 #include "controls/CDIB.h"
 #include "controls/StringValParameter.h"
+#include "rules/LevelText.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-
-namespace {
-
-// Readouts print levels in dB with two decimals; "-" means no level.
-void formatLevel(float level, char* text, size_t size)
-{
-    if (level > 0.0f)
-        std::snprintf(text, size, "%6.2f", 20.0 * double(std::log10(level)));
-    else
-        std::snprintf(text, size, "-");
-}
-
-} // namespace
 
 const nText::Look nText::kEntryLook = {7, 11, 0, 0xFFFFFF};
 const nText::Look nText::kReadoutLook = {6, 9, -1, 0x000000};

@@ -33,6 +33,11 @@ PlugEd::PlugEd(Plug* plug)
     lastFlashTicks = gui::systemTickCount();
 }
 
+EditorLink* PlugEd::create(Plug* plug)
+{
+    return new PlugEd(plug);
+}
+
 PlugEd::~PlugEd()
 {
     close();

@@ -5,6 +5,7 @@
 # real host, the packages, and the release tests, whose summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/check-layers.sh
 
 bash tools/setup.sh
 jobs=$(nproc)
