@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/SaturatingCount.h"
+#include "engine/SaturatingAdd.h"
 
 namespace {
 

@@ -21,6 +21,7 @@ constexpr auto relaxed = std::memory_order_relaxed;
 Plug::Plug(audioMasterCallback audioMaster, EditorFactory createEditor)
     : AudioEffectX(audioMaster, kNumPrograms, kNumParams)
 {
+    ballisticsTable.setSampleRate(getSampleRate());
     PreferencesFile::loadDefaults(settings);
     PlugSettings fileDefaults;
     PreferencesFile::loadDefaults(fileDefaults);

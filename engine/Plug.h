@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/AuWrappableInterface.h"
+#include "engine/Ballistics.h"
 #include "engine/EditorLink.h"
 #include "rules/MeterReadout.h"
 #include "engine/Metering.h"
@@ -85,6 +86,7 @@ private:
     std::atomic<double> currentGain{1.0};
     std::atomic<double> targetGain{1.0};
     std::atomic<double> samplePeriod{1.0 / 44100.0};
+    BallisticsTable ballisticsTable;
     Metering meters;
     EditorLink* editorLink = nullptr;
 };
