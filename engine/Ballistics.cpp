@@ -26,7 +26,8 @@ MeterCoefficients ballisticsCoefficients(int mode, double sampleRate)
 {
     const BallisticsRow& row = kBallistics[mode];
     MeterCoefficients coefficients;
-    coefficients.attack = 1.0 - std::pow(row.attackShortfall, 1.0 / (sampleRate * row.attackSeconds));
+    coefficients.attack =
+        1.0 - std::pow(row.attackShortfall, 1.0 / (sampleRate * row.attackSeconds));
     coefficients.release = std::pow(row.releaseLevel, 1.0 / (sampleRate * row.releaseSeconds));
     if (mode == kDigitalPpm)
         coefficients.attack = 1.0;

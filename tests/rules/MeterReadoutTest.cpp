@@ -13,7 +13,8 @@ TEST(MeterReadoutLayout, EveryValueHasItsOwnPlaceInsideTheReadout)
     std::set<int> places;
     for (int point = 0; point < kNumMeterPoints; ++point) {
         for (int slot = 0; slot < kReadoutSlots; ++slot) {
-            for (int place : {envelopeIndex(point, slot), rmsIndex(point, slot), peakIndex(point, slot)}) {
+            for (int place :
+                 {envelopeIndex(point, slot), rmsIndex(point, slot), peakIndex(point, slot)}) {
                 EXPECT_GE(place, 0);
                 EXPECT_LT(place, kNumReadoutValues);
                 EXPECT_TRUE(places.insert(place).second) << "point " << point << " slot " << slot;

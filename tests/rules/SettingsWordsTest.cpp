@@ -25,7 +25,13 @@ void expectReductions(int word, std::initializer_list<Reduction> cases)
 TEST(SettingsWords, ThreeWayWordsWrapAndNegativeWordsCountAsTheFirstChoice)
 {
     for (int word : {kSettingFineRange, kSettingTrimRange, kSettingPanLaw})
-        expectReductions(word, {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {5, 2}, {-1, 0}, {INT_MIN, 0},
+        expectReductions(word, {{0, 0},
+                                {1, 1},
+                                {2, 2},
+                                {3, 0},
+                                {5, 2},
+                                {-1, 0},
+                                {INT_MIN, 0},
                                 {INT_MAX, INT_MAX % 3}});
 }
 
@@ -63,7 +69,8 @@ TEST(SettingsWords, TheInstanceAndTheSettingsPageReadEveryWordAlike)
         settings.set(kSettingBallistics, stored);
         EXPECT_EQ(settings.fineRange(), nSplash::shownOption(kSettingFineRange, stored)) << stored;
         EXPECT_EQ(settings.trimRange(), nSplash::shownOption(kSettingTrimRange, stored)) << stored;
-        EXPECT_EQ(settings.ballistics(), nSplash::shownOption(kSettingBallistics, stored)) << stored;
+        EXPECT_EQ(settings.ballistics(), nSplash::shownOption(kSettingBallistics, stored))
+            << stored;
     }
 }
 
