@@ -1,6 +1,7 @@
 #include "controls/nSplash.h"
 
 #include "controls/CDIB.h"
+#include "controls/TextLooks.h"
 #include "rules/SettingsWords.h"
 #include "view/CFrame.h"
 #include "view/TickCount.h"
@@ -59,7 +60,7 @@ constexpr int32_t kMarkHeight = 15;
 // The pan-law word as text, in the large digit strip.
 constexpr const char* kPanLawTexts[] = {"0", "-3", "-6"};
 constexpr CPoint kPanLawTextOffset{21, 1};
-constexpr uint32_t kPanLawTextColor = 0xC5C5C5;
+constexpr uint32_t kPanLawTextColor = kCaptionColor;
 constexpr int32_t kFontCellWidth = 7;
 constexpr int32_t kFontHeight = 11;
 constexpr int32_t kFontSpacing = 0;

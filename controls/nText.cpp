@@ -2,12 +2,15 @@
 
 #include "controls/CDIB.h"
 #include "controls/StringValParameter.h"
+#include "controls/TextLooks.h"
 #include "rules/LevelText.h"
 
 #include <algorithm>
 
-const nText::Look nText::kEntryLook = {7, 11, 0, 0xFFFFFF};
-const nText::Look nText::kReadoutLook = {6, 9, -1, 0x000000};
+const nText::Look nText::kEntryLook = {kLargeDigitFont.cellWidth, kLargeDigitFont.glyphHeight,
+                                       kLargeDigitFont.spacing, 0xFFFFFF};
+const nText::Look nText::kReadoutLook = {kSmallDigitFont.cellWidth, kSmallDigitFont.glyphHeight,
+                                         kSmallDigitFont.spacing, 0x000000};
 
 nText::nText(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, CDIB* fontStrip,
              CDIB* background, StringValParameter* strings, bool entryField)
