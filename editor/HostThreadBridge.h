@@ -51,7 +51,7 @@ public:
     // Sets the published control's value and marks it dirty; false when the
     // tag has none.
     bool setPublishedValue(int32_t tag, float value);
-    // The published control's value, or -1 when the tag has none.
+    // The published control's value, or kNoControl when the tag has none.
     float publishedValue(int32_t tag) const;
     void markPending(int32_t tag);
 

@@ -175,7 +175,7 @@ float PlugEd::getControlValue(int32_t tag) const
     if (!bridge.onWindowThread())
         return bridge.publishedValue(tag);
     const gui::CControl* control = findControl(tag);
-    return control ? control->getValue() : -1.0f;
+    return control ? control->getValue() : kNoControl;
 }
 
 void PlugEd::getStringValue(int32_t tag, char* text)

@@ -66,7 +66,7 @@ public:
     // none is given), in the order the controls were added; null without a
     // window, at the end, or when after is not in the frame.
     gui::CControl* findControl(int32_t tag, const gui::CControl* after = nullptr) const;
-    // The value of the first control with the tag, or -1 when there is none
+    // The value of the first control with the tag, or kNoControl when there is none
     // or no window.
     float getControlValue(int32_t tag) const;
 

@@ -24,6 +24,9 @@ constexpr int32_t kTagPeak2 = 505;
 constexpr int32_t kTagRms = 508;
 constexpr int32_t kTagRms2 = 509;
 
+// The value read for a tag no control holds (no window, or no such control).
+constexpr float kNoControl = -1.0f;
+
 // Image resources.
 constexpr int32_t kFlipStrip = resources::kButtonFlip;
 constexpr int32_t kFaderCap = resources::kFaderCap;

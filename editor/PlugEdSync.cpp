@@ -127,11 +127,11 @@ void PlugEd::refreshMetersAndLamps()
     const float pre = getControlValue(kTagPre);
     const float fine = getControlValue(kTagFine);
     const float gain = plug->getParameter(kParamGain);
-    if (pre != -1.0f && fader)
+    if (pre != kNoControl && fader)
         fader->setPostFader(pre == 0.0f);
-    if (fine != -1.0f && fader)
+    if (fine != kNoControl && fader)
         fader->setFineMode(fine != 0.0f && gain > 0.0f, settings->fineRange());
-    if (pre != -1.0f) {
+    if (pre != kNoControl) {
         const int point = pre == 0.0f ? kOutputPoint : kInputPoint;
         double shown[kNumShownHolds];
         for (int quantity = 0; quantity < kNumHeldQuantities; ++quantity)
@@ -169,9 +169,9 @@ int32_t PlugEd::writeChunkState(PlugChunk* chunk)
 {
     float pre = getControlValue(kTagPre);
     float fine = getControlValue(kTagFine);
-    if (pre == -1.0f)
+    if (pre == kNoControl)
         pre = preValue.load(std::memory_order_relaxed);
-    if (fine == -1.0f)
+    if (fine == kNoControl)
         fine = fineValue.load(std::memory_order_relaxed);
     chunk->pre = pre;
     chunk->fine = fine;
