@@ -15,10 +15,10 @@
 // Values: v is the normalized Gain parameter (gain 8 v^3), kept in the
 // framework's value; the cap's place p (0 bottom .. 1 top) is the position,
 // with v^3 = p^k (FaderLaw). Fine mode turns the travel into a window of
-// +-6, +-12 or +-18 dB around v (the window's base), linear in dB; the cap
-// then shows the fine position f (0.5 the centre) and the effective value
-// is (S R^(2f-1) v^3)^(1/3), S shifting the window down so that its top
-// never passes +18.06 dB.
+// +-6, +-12 or +-18 dB around v (the window's base), linear in dB, held by
+// a FineWindow; the cap then shows the fine position f (0.5 the centre) and
+// the effective value is (S R^(2f-1) v^3)^(1/3), S shifting the window down
+// so that its top never passes +18.06 dB.
 //
 // Threads: setValue and getValue may run on the host's parameter thread
 // (through the editor), where setValue can also move fine mode's window;

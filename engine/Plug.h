@@ -8,7 +8,6 @@
 #include "engine/AuWrappableInterface.h"
 #include "engine/Ballistics.h"
 #include "engine/EditorLink.h"
-#include "rules/MeterReadout.h"
 #include "engine/Metering.h"
 #include "engine/ParameterTable.h"
 #include "engine/PlugChunk.h"
@@ -16,6 +15,7 @@
 #include "engine/PlugProgram.h"
 #include "engine/PlugSettings.h"
 #include "host/AudioEffectX.h"
+#include "rules/MeterReadout.h"
 
 class Plug : public AudioEffectX, public AuWrappableInterface {
 public:
