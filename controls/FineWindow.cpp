@@ -61,8 +61,8 @@ float FineWindow::effectiveValue(float base) const
     const double scale = shift.load(relaxed);
     const double ratio = span.load(relaxed);
     const double place = fine.load(relaxed);
-    return float(std::pow(scale * std::pow(ratio, 2.0 * place - 1.0) * double(base) * base * base,
-                          1.0 / 3.0));
+    return float(
+        std::pow(scaledLevel(scale * std::pow(ratio, 2.0 * place - 1.0), base), 1.0 / 3.0));
 }
 
 bool FineWindow::follow(float x, float base)

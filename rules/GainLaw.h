@@ -22,6 +22,11 @@ inline double levelFromNormalized(double value)
 {
     return value * value * value;
 }
+// factor·v³, multiplied left to right from the factor.
+inline double scaledLevel(double factor, float value)
+{
+    return factor * value * value * value;
+}
 // The cube root of a level, taken in double.
 float normalizedFromLevel(float level);
 inline double gainFromLevel(double level)

@@ -46,6 +46,8 @@ TEST(GainLaw, TheFadersLevelIsTheGainOverTheTopGain)
         EXPECT_NEAR(gainFromLevel(level), double(gainFromNormalized(value)), 1e-6) << value;
         EXPECT_EQ(levelFromGain(gainFromLevel(level)), level) << "scaling by 8 is exact";
         EXPECT_NEAR(normalizedFromLevel(float(level)), value, 2e-7f) << value;
+        EXPECT_EQ(scaledLevel(1.0, value), level) << value;
+        EXPECT_NEAR(scaledLevel(kTopGain, value), gainFromLevel(level), 1e-12) << value;
     }
     EXPECT_EQ(levelFromNormalized(1.0f), 1.0f);
     EXPECT_EQ(levelFromGain(double(kTopGain)), 1.0);
