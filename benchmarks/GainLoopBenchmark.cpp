@@ -11,6 +11,7 @@
 
 #include "benchmarks/BareKernel.h"
 #include "engine/Ballistics.h"
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 
 namespace tolvo {
@@ -33,7 +34,7 @@ std::vector<Sample> signal(int frames)
 // silence after a full-scale second.
 std::unique_ptr<Plug> plugAfterSilence()
 {
-    auto plug = std::make_unique<Plug>(nullptr);
+    auto plug = std::make_unique<Plug>(nullptr, PlugEd::create);
     std::vector<float> block(4096, 1.0f);
     std::vector<float> out(block.size());
     float* inputs[] = {block.data()};
@@ -69,7 +70,7 @@ void runPlug(Plug& plug, int call, Sample* in, Sample* out, VstInt32 frames)
 template <typename Sample>
 void plugBenchmark(benchmark::State& state, int call, int frames, bool silence)
 {
-    std::unique_ptr<Plug> plug = silence ? plugAfterSilence() : std::make_unique<Plug>(nullptr);
+    std::unique_ptr<Plug> plug = silence ? plugAfterSilence() : std::make_unique<Plug>(nullptr, PlugEd::create);
     setGain(*plug);
     std::vector<Sample> in = silence ? std::vector<Sample>(frames, 0) : signal<Sample>(frames);
     std::vector<Sample> out(static_cast<size_t>(frames));

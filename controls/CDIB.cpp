@@ -1,6 +1,5 @@
+// A bitmap with its own pixel buffer for the controls to paint into.
 #include "controls/CDIB.h"
-
-#include "view/platform/GraphicsImage.h"
 
 #include <cstring>
 
@@ -26,19 +25,14 @@ void CDIB::allocate()
 
 void CDIB::readPixels()
 {
-    gui::GraphicsImage* image = getGraphicsImage();
-    if (image && !pixels.empty())
-        image->readPixels(pixels.data(), getRowBytes());
+    if (!pixels.empty())
+        readImagePixels(pixels.data(), getRowBytes());
 }
 
 void CDIB::commitPixels()
 {
-    if (pixels.empty())
-        return;
-    if (gui::GraphicsImage* image = getGraphicsImage())
-        image->writePixels(pixels.data(), getRowBytes());
-    else
-        setGraphicsImage(gui::GraphicsImage::createSharing(getWidth(), getHeight(), getRowBytes(), pixels.data()));
+    if (!pixels.empty())
+        writeImagePixels(pixels.data(), getRowBytes());
 }
 
 void CDIB::copyRectTo(CDIB* destination, const gui::CRect& rect, const gui::CPoint& source) const

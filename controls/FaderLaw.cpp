@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "rules/GainLaw.h"
+
 namespace FaderLaw {
 
 // ln(1/8) / ln(13/22): the level 1/8 (0 dB) at the position 13/22.
@@ -30,7 +32,7 @@ MeterRows::MeterRows()
     int32_t zoneStart = 0;
     for (int32_t row = 0; row < kCount; ++row) {
         const float fromTop = 1.0f - float(row) / float(lastRow);
-        const float gain = float(double(kTopGain) * std::pow(double(fromTop), FaderLaw::kExponent));
+        const float gain = float(gainFromLevel(std::pow(double(fromTop), FaderLaw::kExponent)));
         level[row] = gain;
         if ((previous > 2.0f && gain <= 2.0f) || (previous > 1.0f && gain <= 1.0f) || row == lastRow) {
             for (int32_t j = zoneStart; j <= row; ++j) {

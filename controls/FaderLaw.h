@@ -20,7 +20,6 @@ float levelToPosition(float level);
 // zone's top row, falling to 0 at its last).
 struct MeterRows {
     static constexpr int32_t kCount = 362;
-    static constexpr float kTopGain = 8.0f;
 
     MeterRows();
 

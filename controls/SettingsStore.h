@@ -1,20 +1,20 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+
+#include "rules/SettingsWords.h"
 
 // The seven settings words the settings page edits, and the per-user defaults
 // file behind them. The editor implements it over the instance's live words;
 // the page calls it on the window thread only, while the engine may read the
 // same words on its own threads (each word is read and written whole).
 //
-// Words: 0 default fader mode, 1 fine range, 2 trim range, 3 ballistics,
-// 4 pan law, 5 Mute lamp, 6 Bypass lamp. They are stored as given: a word
-// from a file or a host's state block may lie outside its choices.
+// The words (SettingsWord) are stored as given: a word from a file or a
+// host's state block may lie outside its choices.
 class SettingsStore {
 public:
-    static constexpr int kWordCount = 7;
-    using Words = std::array<int32_t, kWordCount>;
+    static constexpr int kWordCount = kNumSettings;
+    using Words = SettingsWords;
 
     virtual ~SettingsStore() = default;
 

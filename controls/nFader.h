@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
+
 #include "controls/BitmapFont.h"
 #include "controls/FaderLaw.h"
+#include "controls/FineWindow.h"
 #include "controls/nControl.h"
-
-#include <atomic>
-#include <cstdint>
+#include "rules/MeterReadout.h"
 
 // The gain fader (96 x 401) with the level meter beside it. From the left:
 // hold markers, the meter bar with its RMS line and dB labels, then the
@@ -14,10 +15,10 @@
 // Values: v is the normalized Gain parameter (gain 8 v^3), kept in the
 // framework's value; the cap's place p (0 bottom .. 1 top) is the position,
 // with v^3 = p^k (FaderLaw). Fine mode turns the travel into a window of
-// +-6, +-12 or +-18 dB around v (the window's base), linear in dB; the cap
-// then shows the fine position f (0.5 the centre) and the effective value
-// is (S R^(2f-1) v^3)^(1/3), S shifting the window down so that its top
-// never passes +18.06 dB.
+// +-6, +-12 or +-18 dB around v (the window's base), linear in dB, held by
+// a FineWindow; the cap then shows the fine position f (0.5 the centre) and
+// the effective value is (S R^(2f-1) v^3)^(1/3), S shifting the window down
+// so that its top never passes +18.06 dB.
 //
 // Threads: setValue and getValue may run on the host's parameter thread
 // (through the editor), where setValue can also move fine mode's window;
@@ -27,17 +28,22 @@
 class nFader : public nControl {
 public:
     static constexpr int32_t kTravel = 352;
+    // The cap's column: presses left of it miss the fader.
+    static constexpr int32_t kCapLeft = 64;
     // Size of a label text buffer for formatScaleLabel.
     static constexpr int32_t kLabelCapacity = 16;
 
-    nFader(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, int32_t capId, int32_t maskId,
-           int32_t meterStripId, CDIB* smallDigits, CDIB* background, float initialValue);
+    nFader(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, int32_t capId,
+           int32_t maskId, int32_t meterStripId, CDIB* smallDigits, CDIB* background,
+           float initialValue);
     ~nFader() override;
 
     void draw(gui::CDrawContext* context) override;
-    gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
+                                       gui::CButtonState buttons) override;
     gui::CMouseEventResult onMouseUp(const gui::CPoint& where, gui::CButtonState buttons) override;
-    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where,
+                                        gui::CButtonState buttons) override;
     void setValue(float newValue) override;
     // The effective value; v itself outside fine mode.
     float getValue() const override;
@@ -50,7 +56,8 @@ public:
     virtual void drawFaderScale(uint8_t* pixels);
     virtual void drawMeter(uint8_t* pixels);
     // Five rows centred on y; colour 0x00BBGGRR.
-    virtual void drawMarker(uint8_t* pixels, int32_t x, int32_t y, uint32_t color, bool rightAligned);
+    virtual void drawMarker(uint8_t* pixels, int32_t x, int32_t y, uint32_t color,
+                            bool rightAligned);
     virtual void drawHoldMarkers(uint8_t* pixels);
     // Eight values of linear amplitude (the engine's meter readout order);
     // the RMS half (entries 4..7) is taken only when withRms is set. This,
@@ -68,10 +75,10 @@ public:
     virtual void drawCap(uint8_t* pixels, int32_t x, int32_t y, int32_t capWidth, int32_t rows,
                          int32_t capRowBytes);
 
-    bool isFineMode() const { return fineMode.load(std::memory_order_relaxed); }
-    float getFinePosition() const { return finePosition.load(std::memory_order_relaxed); }
-    float getFineScale() const { return fineScale.load(std::memory_order_relaxed); }
-    float getFineRatio() const { return fineRatio.load(std::memory_order_relaxed); }
+    bool isFineMode() const { return fine.isOn(); }
+    float getFinePosition() const { return fine.place(); }
+    float getFineScale() const { return fine.scale(); }
+    float getFineRatio() const { return fine.ratio(); }
     float getPosition() const { return position.load(std::memory_order_relaxed); }
     const MeterRows& getMeterRows() const { return rows; }
 
@@ -97,12 +104,14 @@ private:
         int32_t rmsHoldRow = 0;
         bool operator==(const MeterPicture& other) const
         {
-            return barRows == other.barRows && lineRows == other.lineRows && peakHoldRow == other.peakHoldRow &&
-                   rmsHoldRow == other.rmsHoldRow;
+            return barRows == other.barRows && lineRows == other.lineRows &&
+                   peakHoldRow == other.peakHoldRow && rmsHoldRow == other.rmsHoldRow;
         }
     };
     static constexpr int32_t kNoMarker = -1;
     MeterPicture meterPicture() const;
+    // The metering point the meter shows: after the gain stage or before.
+    int shownPoint() const;
     // Rows of the meter lit by a level.
     int32_t litRows(float level) const;
     // Marks the fader dirty when the meter would now look different from its
@@ -115,13 +124,10 @@ private:
     BitmapFont font;
     int32_t stripRowBytes;
     MeterRows rows;
-    std::atomic<float> finePosition{0.5f};
-    std::atomic<float> fineScale{1.0f};
-    float meterLevels[8] = {};
-    float holdLevels[4] = {};
-    std::atomic<float> fineRatio{2.0f};
-    std::atomic<int32_t> fineRangeIndex{0};
-    std::atomic<bool> fineMode{false};
+    // The envelopes and RMS levels, in readout order.
+    float meterLevels[kPeakValues] = {};
+    float holdLevels[kNumShownHolds] = {};
+    FineWindow fine;
     bool postFader = false;
     // The meter as the last draw showed it; none before the first draw.
     MeterPicture drawnMeter;

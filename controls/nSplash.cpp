@@ -1,6 +1,8 @@
 #include "controls/nSplash.h"
 
 #include "controls/CDIB.h"
+#include "controls/TextLooks.h"
+#include "rules/SettingsWords.h"
 #include "view/CFrame.h"
 #include "view/TickCount.h"
 
@@ -58,7 +60,7 @@ constexpr int32_t kMarkHeight = 15;
 // The pan-law word as text, in the large digit strip.
 constexpr const char* kPanLawTexts[] = {"0", "-3", "-6"};
 constexpr CPoint kPanLawTextOffset{21, 1};
-constexpr uint32_t kPanLawTextColor = 0xC5C5C5;
+constexpr uint32_t kPanLawTextColor = kCaptionColor;
 constexpr int32_t kFontCellWidth = 7;
 constexpr int32_t kFontHeight = 11;
 constexpr int32_t kFontSpacing = 0;
@@ -114,18 +116,7 @@ nSplash::~nSplash()
 
 int32_t nSplash::shownOption(int group, int32_t word)
 {
-    if (group < 0 || group >= kGroupCount || word < 0)
-        return 0;
-    switch (group) {
-    case kPanLawGroup:
-    case 1:
-    case 2:
-        return word % 3;
-    case 3:
-        return word & 3;
-    default:
-        return word != 0 ? 1 : 0;
-    }
+    return settingChoice(group, word);
 }
 
 void nSplash::refresh()

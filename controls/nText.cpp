@@ -2,26 +2,15 @@
 
 #include "controls/CDIB.h"
 #include "controls/StringValParameter.h"
+#include "controls/TextLooks.h"
+#include "rules/LevelText.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 
-namespace {
-
-// Readouts print levels in dB with two decimals; "-" means no level.
-void formatLevel(float level, char* text, size_t size)
-{
-    if (level > 0.0f)
-        std::snprintf(text, size, "%6.2f", 20.0 * double(std::log10(level)));
-    else
-        std::snprintf(text, size, "-");
-}
-
-} // namespace
-
-const nText::Look nText::kEntryLook = {7, 11, 0, 0xFFFFFF};
-const nText::Look nText::kReadoutLook = {6, 9, -1, 0x000000};
+const nText::Look nText::kEntryLook = {kLargeDigitFont.cellWidth, kLargeDigitFont.glyphHeight,
+                                       kLargeDigitFont.spacing, 0xFFFFFF};
+const nText::Look nText::kReadoutLook = {kSmallDigitFont.cellWidth, kSmallDigitFont.glyphHeight,
+                                         kSmallDigitFont.spacing, 0x000000};
 
 nText::nText(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, CDIB* fontStrip,
              CDIB* background, StringValParameter* strings, bool entryField)

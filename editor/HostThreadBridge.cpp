@@ -72,10 +72,10 @@ float HostThreadBridge::publishedValue(int32_t tag) const
 {
     const int slot = slotOf(tag);
     if (slot < 0)
-        return -1.0f;
+        return editorLayout::kNoControl;
     inFlight.fetch_add(1, std::memory_order_seq_cst);
     const gui::CControl* control = published[slot].load(std::memory_order_seq_cst);
-    const float value = control ? control->getValue() : -1.0f;
+    const float value = control ? control->getValue() : editorLayout::kNoControl;
     inFlight.fetch_sub(1, std::memory_order_release);
     return value;
 }

@@ -18,6 +18,9 @@
 #include <atomic>
 #include <cstdint>
 
+#include "editor/PlugEdLayout.h"
+#include "engine/ParameterTable.h"
+
 namespace gui {
 class CControl;
 } // namespace gui
@@ -25,7 +28,9 @@ class CControl;
 class HostThreadBridge {
 public:
     // The tags a host thread can reach: the five parameters, Pre and Fine.
-    static constexpr int32_t kBridgedTags[] = {0, 1, 2, 3, 4, 500, 501};
+    static constexpr int32_t kBridgedTags[] = {kParamGain, kParamTrim, kParamPhase, kParamMute,
+                                               kParamBypass, editorLayout::kTagPre,
+                                               editorLayout::kTagFine};
     static constexpr int kNumSlots = sizeof(kBridgedTags) / sizeof(kBridgedTags[0]);
 
     // Window thread, at the start of open: the calling thread becomes the
@@ -46,7 +51,7 @@ public:
     // Sets the published control's value and marks it dirty; false when the
     // tag has none.
     bool setPublishedValue(int32_t tag, float value);
-    // The published control's value, or -1 when the tag has none.
+    // The published control's value, or kNoControl when the tag has none.
     float publishedValue(int32_t tag) const;
     void markPending(int32_t tag);
 

@@ -33,6 +33,11 @@ PlugEd::PlugEd(Plug* plug)
     lastFlashTicks = gui::systemTickCount();
 }
 
+EditorLink* PlugEd::create(Plug* plug)
+{
+    return new PlugEd(plug);
+}
+
 PlugEd::~PlugEd()
 {
     close();
@@ -170,7 +175,7 @@ float PlugEd::getControlValue(int32_t tag) const
     if (!bridge.onWindowThread())
         return bridge.publishedValue(tag);
     const gui::CControl* control = findControl(tag);
-    return control ? control->getValue() : -1.0f;
+    return control ? control->getValue() : kNoControl;
 }
 
 void PlugEd::getStringValue(int32_t tag, char* text)

@@ -20,6 +20,8 @@
 #include "controls/StringValParameter.h"
 #include "editor/HostThreadBridge.h"
 #include "editor/PlugSettingsStore.h"
+#include "engine/EditorLink.h"
+#include "rules/MeterReadout.h"
 #include "view/AEffGUIEditor.h"
 #include "view/CControlListener.h"
 
@@ -31,9 +33,14 @@ class nSplash;
 class nSwitch;
 struct PlugChunk;
 
-class PlugEd : public gui::AEffGUIEditor, public gui::CControlListener, public StringValParameter {
+class PlugEd : public gui::AEffGUIEditor,
+               public gui::CControlListener,
+               public StringValParameter,
+               public EditorLink {
 public:
     explicit PlugEd(Plug* plug);
+    // The instance's editor factory: a new editor, attached to the instance.
+    static EditorLink* create(Plug* plug);
     // Closes a window still open, then releases the images.
     ~PlugEd() override;
 
@@ -43,20 +50,23 @@ public:
     // Pushes the value to every control with the tag.
     void setParameter(VstInt32 index, float value) override;
 
-    // Operations of this editor, in slot order.
+    // Operations of this editor.
     virtual bool buildWindow();
+
+    // EditorLink. parameterChanged is setParameter.
+    void parameterChanged(int32_t index, float value) override;
     // The Pre and Fine switch values into the block (offsets 20 and 24);
     // without a window the values kept from the last one. Returns 0.
-    virtual int32_t writeChunkState(PlugChunk* chunk);
+    int32_t writeChunkState(PlugChunk* chunk) override;
     // Takes Pre and Fine from the block and gives them to the switches.
     // Returns 0.
-    virtual int32_t readChunkState(const PlugChunk* chunk);
+    int32_t readChunkState(const PlugChunk* chunk) override;
 
     // The next control with the tag after the given one (from the first when
     // none is given), in the order the controls were added; null without a
     // window, at the end, or when after is not in the frame.
     gui::CControl* findControl(int32_t tag, const gui::CControl* after = nullptr) const;
-    // The value of the first control with the tag, or -1 when there is none
+    // The value of the first control with the tag, or kNoControl when there is none
     // or no window.
     float getControlValue(int32_t tag) const;
 
@@ -88,11 +98,11 @@ private:
     CDIB* largeDigits = nullptr;
     bool flashPhase = false;
     uint32_t lastFlashTicks = 0;
-    double meterHold[8] = {};
+    double meterHold[kNumHeldValues] = {};
     // What the last refresh of this window gave the four readouts (peak,
     // peak 2, RMS, RMS 2); none yet in a new window.
     static constexpr float kNoLevel = std::numeric_limits<float>::quiet_NaN();
-    float readoutLevels[4] = {kNoLevel, kNoLevel, kNoLevel, kNoLevel};
+    float readoutLevels[kNumShownHolds] = {kNoLevel, kNoLevel, kNoLevel, kNoLevel};
     // The Pre and Fine switch values: given to the switches when a window is
     // built, kept in step with them while it is open, so they survive its
     // closing.

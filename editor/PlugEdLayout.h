@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "resources/ResourceIds.h"
 #include "view/CRect.h"
 
 namespace editorLayout {
@@ -23,22 +24,25 @@ constexpr int32_t kTagPeak2 = 505;
 constexpr int32_t kTagRms = 508;
 constexpr int32_t kTagRms2 = 509;
 
+// The value read for a tag no control holds (no window, or no such control).
+constexpr float kNoControl = -1.0f;
+
 // Image resources.
-constexpr int32_t kFlipStrip = 111;
-constexpr int32_t kFaderCap = 112;
-constexpr int32_t kMuteStrip = 113;
-constexpr int32_t kCapMask = 114;
-constexpr int32_t kBypassStrip = 116;
-constexpr int32_t kPreStrip = 117;
-constexpr int32_t kFineStrip = 118;
-constexpr int32_t kSmallDigits = 119;
-constexpr int32_t kLargeDigits = 120;
-constexpr int32_t kLogo = 121;
-constexpr int32_t kPanel = 123;
-constexpr int32_t kMeterStrip = 124;
-constexpr int32_t kOptionMarker = 125;
-constexpr int32_t kSettingsButtons = 126;
-constexpr int32_t kSettingsPage = 127;
+constexpr int32_t kFlipStrip = resources::kButtonFlip;
+constexpr int32_t kFaderCap = resources::kFaderCap;
+constexpr int32_t kMuteStrip = resources::kButtonMute;
+constexpr int32_t kCapMask = resources::kFaderCapMask;
+constexpr int32_t kBypassStrip = resources::kButtonBypass;
+constexpr int32_t kPreStrip = resources::kButtonPre;
+constexpr int32_t kFineStrip = resources::kButtonFine;
+constexpr int32_t kSmallDigits = resources::kDigitsSmall;
+constexpr int32_t kLargeDigits = resources::kDigitsLarge;
+constexpr int32_t kLogo = resources::kLogo;
+constexpr int32_t kPanel = resources::kPanel;
+constexpr int32_t kMeterStrip = resources::kMeterColours;
+constexpr int32_t kOptionMarker = resources::kOptionMark;
+constexpr int32_t kSettingsButtons = resources::kSettingsButtonsLit;
+constexpr int32_t kSettingsPage = resources::kSettings;
 
 // A rectangle from its top-left corner and size.
 constexpr gui::CRect placed(int32_t left, int32_t top, int32_t width, int32_t height)

@@ -16,12 +16,6 @@ using namespace editorLayout;
 
 namespace {
 
-// meterHold: input peak, output peak, input RMS, output RMS; two slots each.
-constexpr int kHoldInputPeak = 0;
-constexpr int kHoldOutputPeak = 2;
-constexpr int kHoldRmsOffset = 4;
-constexpr int kNumHolds = 8;
-
 // A switch value from a state block: anything not a number counts as off and
 // the rest is kept within 0..1, so a damaged block cannot leave a switch
 // that the next save would write back damaged.
@@ -120,25 +114,31 @@ void PlugEd::refreshMetersAndLamps()
 {
     MeterReadout readout{};
     const bool rmsValid = plug->getMeters(&readout);
-    for (int i = 0; i < kHoldRmsOffset; ++i)
-        meterHold[i] = std::max(meterHold[i], readout.values[kReadInputPeak + i]);
-    if (rmsValid)
-        for (int i = kHoldRmsOffset; i < kNumHolds; ++i)
-            meterHold[i] = std::max(meterHold[i], readout.values[i]);
+    for (int point = 0; point < kNumMeterPoints; ++point) {
+        for (int slot = 0; slot < kReadoutSlots; ++slot) {
+            double& peak = meterHold[heldIndex(kHeldPeak, point, slot)];
+            peak = std::max(peak, readout.values[peakIndex(point, slot)]);
+            double& rms = meterHold[heldIndex(kHeldRms, point, slot)];
+            if (rmsValid)
+                rms = std::max(rms, readout.values[rmsIndex(point, slot)]);
+        }
+    }
 
     const float pre = getControlValue(kTagPre);
     const float fine = getControlValue(kTagFine);
     const float gain = plug->getParameter(kParamGain);
-    if (pre != -1.0f && fader)
+    if (pre != kNoControl && fader)
         fader->setPostFader(pre == 0.0f);
-    if (fine != -1.0f && fader)
+    if (fine != kNoControl && fader)
         fader->setFineMode(fine != 0.0f && gain > 0.0f, settings->fineRange());
-    if (pre != -1.0f) {
-        const int base = pre == 0.0f ? kHoldOutputPeak : kHoldInputPeak;
-        const double shown[4] = {meterHold[base], meterHold[base + 1], meterHold[base + kHoldRmsOffset],
-                                 meterHold[base + kHoldRmsOffset + 1]};
-        const int32_t tags[4] = {kTagPeak, kTagPeak2, kTagRms, kTagRms2};
-        for (int i = 0; i < 4; ++i)
+    if (pre != kNoControl) {
+        const int point = pre == 0.0f ? kOutputPoint : kInputPoint;
+        double shown[kNumShownHolds];
+        for (int quantity = 0; quantity < kNumHeldQuantities; ++quantity)
+            for (int slot = 0; slot < kReadoutSlots; ++slot)
+                shown[shownHoldIndex(quantity, slot)] = meterHold[heldIndex(quantity, point, slot)];
+        const int32_t tags[kNumShownHolds] = {kTagPeak, kTagPeak2, kTagRms, kTagRms2};
+        for (int i = 0; i < kNumShownHolds; ++i)
             showLevel(i, tags[i], static_cast<float>(shown[i]));
         if (fader)
             fader->setHoldLevels(shown);
@@ -160,13 +160,18 @@ void PlugEd::flashLamps()
     lastFlashTicks = gui::systemTickCount();
 }
 
+void PlugEd::parameterChanged(int32_t index, float value)
+{
+    setParameter(index, value);
+}
+
 int32_t PlugEd::writeChunkState(PlugChunk* chunk)
 {
     float pre = getControlValue(kTagPre);
     float fine = getControlValue(kTagFine);
-    if (pre == -1.0f)
+    if (pre == kNoControl)
         pre = preValue.load(std::memory_order_relaxed);
-    if (fine == -1.0f)
+    if (fine == kNoControl)
         fine = fineValue.load(std::memory_order_relaxed);
     chunk->pre = pre;
     chunk->fine = fine;

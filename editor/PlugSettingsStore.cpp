@@ -1,11 +1,7 @@
 #include "editor/PlugSettingsStore.h"
 
-#include <cstddef>
-
 #include "engine/PlugSettings.h"
 #include "engine/PreferencesFile.h"
-
-static_assert(SettingsStore::kWordCount == kNumSettings, "the page edits every settings word");
 
 PlugSettingsStore::PlugSettingsStore(PlugSettings& live) : live(live) {}
 
@@ -34,7 +30,5 @@ void PlugSettingsStore::loadDefaults(Words& words)
 {
     PlugSettings defaults;
     PreferencesFile::loadDefaults(defaults);
-    const SettingsWords read = defaults.snapshot();
-    for (int index = 0; index < kNumSettings; ++index)
-        words[static_cast<std::size_t>(index)] = read[static_cast<std::size_t>(index)];
+    words = defaults.snapshot();
 }

@@ -4,13 +4,13 @@
 
 namespace {
 
-// Per mode: the attack reaches 1 − p0 of a step in p1 seconds; the release
-// falls to p2 in p3 seconds.
+// Per mode: the attack reaches all but attackShortfall of a step in
+// attackSeconds; the release falls to releaseLevel in releaseSeconds.
 struct BallisticsRow {
-    double p0;
-    double p1;
-    double p2;
-    double p3;
+    double attackShortfall;
+    double attackSeconds;
+    double releaseLevel;
+    double releaseSeconds;
 };
 
 constexpr BallisticsRow kBallistics[kNumBallistics] = {
@@ -26,9 +26,25 @@ MeterCoefficients ballisticsCoefficients(int mode, double sampleRate)
 {
     const BallisticsRow& row = kBallistics[mode];
     MeterCoefficients coefficients;
-    coefficients.attack = 1.0 - std::pow(row.p0, 1.0 / (sampleRate * row.p1));
-    coefficients.release = std::pow(row.p2, 1.0 / (sampleRate * row.p3));
+    coefficients.attack =
+        1.0 - std::pow(row.attackShortfall, 1.0 / (sampleRate * row.attackSeconds));
+    coefficients.release = std::pow(row.releaseLevel, 1.0 / (sampleRate * row.releaseSeconds));
     if (mode == kDigitalPpm)
         coefficients.attack = 1.0;
     return coefficients;
+}
+
+void BallisticsTable::setSampleRate(double sampleRate)
+{
+    for (int mode = 0; mode < kNumBallistics; ++mode) {
+        const MeterCoefficients computed = ballisticsCoefficients(mode, sampleRate);
+        attack[mode].store(computed.attack, std::memory_order_relaxed);
+        release[mode].store(computed.release, std::memory_order_relaxed);
+    }
+}
+
+MeterCoefficients BallisticsTable::coefficients(int mode) const
+{
+    return {attack[mode].load(std::memory_order_relaxed),
+            release[mode].load(std::memory_order_relaxed)};
 }

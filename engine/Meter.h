@@ -8,9 +8,10 @@
 #include <atomic>
 
 #include "engine/MeterBlock.h"
+#include "rules/MeterReadout.h"
 
 struct Meter {
-    static constexpr int kSlots = 2;
+    static constexpr int kSlots = kReadoutSlots;
 
     std::atomic<double> envelope[kSlots];
     std::atomic<double> sumOfSquares[kSlots];

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/SaturatingCount.h"
+#include "engine/SaturatingAdd.h"
 
 namespace {
 
@@ -36,23 +36,22 @@ void Metering::publish(Block block, int32_t frames)
 // next, which the following readout evens out.
 int32_t Metering::read(MeterReadout& out)
 {
-    Meter* const points[] = {&input, &output};
-    for (int point = 0; point < 2; ++point) {
+    Meter* const points[kNumMeterPoints] = {&input, &output};
+    for (int point = 0; point < kNumMeterPoints; ++point) {
         for (int slot = 0; slot < Meter::kSlots; ++slot) {
-            const int offset = 2 * point + slot;
-            out.values[kReadInputEnvelope + offset] = points[point]->envelope[slot].load(relaxed);
-            out.values[kReadInputPeak + offset] = points[point]->peak[slot].exchange(0.0, relaxed);
+            out.values[envelopeIndex(point, slot)] = points[point]->envelope[slot].load(relaxed);
+            out.values[peakIndex(point, slot)] = points[point]->peak[slot].exchange(0.0, relaxed);
         }
     }
 
     const int32_t counted = count.exchange(0, relaxed);
     if (counted == 0)
         return 0;
-    const double k = 1.0 / counted;
-    for (int point = 0; point < 2; ++point) {
+    const double perSample = 1.0 / counted;
+    for (int point = 0; point < kNumMeterPoints; ++point) {
         for (int slot = 0; slot < Meter::kSlots; ++slot) {
             const double sum = points[point]->sumOfSquares[slot].exchange(0.0, relaxed);
-            out.values[kReadInputRms + 2 * point + slot] = std::sqrt(k * sum);
+            out.values[rmsIndex(point, slot)] = std::sqrt(perSample * sum);
         }
     }
     return counted;

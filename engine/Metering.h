@@ -11,7 +11,7 @@
 #include "engine/Ballistics.h"
 #include "engine/Meter.h"
 #include "engine/MeterBlock.h"
-#include "engine/MeterReadout.h"
+#include "rules/MeterReadout.h"
 
 class Metering {
 public:

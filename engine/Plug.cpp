@@ -18,8 +18,10 @@ constexpr auto relaxed = std::memory_order_relaxed;
 
 } // namespace
 
-Plug::Plug(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, kNumPrograms, kNumParams)
+Plug::Plug(audioMasterCallback audioMaster, EditorFactory createEditor)
+    : AudioEffectX(audioMaster, kNumPrograms, kNumParams)
 {
+    ballisticsTable.setSampleRate(getSampleRate());
     PreferencesFile::loadDefaults(settings);
     PlugSettings fileDefaults;
     PreferencesFile::loadDefaults(fileDefaults);
@@ -57,7 +59,8 @@ Plug::Plug(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, kNumProg
     updateDerived();
     lastRefreshTime = 0.0;
     processingClock = 0.0;
-    createEditor();
+    if (createEditor)
+        editorLink = createEditor(this);
 }
 
 // An open editor window goes first, while the instance it reaches is whole.
@@ -65,6 +68,12 @@ Plug::~Plug()
 {
     if (editor)
         editor->close();
+}
+
+void Plug::notifyEditor(VstInt32 index, float value)
+{
+    if (editorLink)
+        editorLink->parameterChanged(index, value);
 }
 
 float Plug::parameterValue(VstInt32 index) const

@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "engine/AuWrappableInterface.h"
-#include "engine/MeterReadout.h"
+#include "engine/Ballistics.h"
+#include "engine/EditorLink.h"
 #include "engine/Metering.h"
 #include "engine/ParameterTable.h"
 #include "engine/PlugChunk.h"
@@ -14,10 +15,12 @@
 #include "engine/PlugProgram.h"
 #include "engine/PlugSettings.h"
 #include "host/AudioEffectX.h"
+#include "rules/MeterReadout.h"
 
 class Plug : public AudioEffectX, public AuWrappableInterface {
 public:
-    explicit Plug(audioMasterCallback audioMaster);
+    // The factory creates the editor (none when null).
+    Plug(audioMasterCallback audioMaster, EditorFactory createEditor);
     ~Plug() override;
 
     void resume() override;
@@ -65,11 +68,8 @@ private:
     template <typename Sample, bool accumulate>
     void runGainLoop(Sample** inputs, Sample** outputs, VstInt32 sampleFrames);
 
-    // The editor's part, defined in editor/ (the engine includes nothing of
-    // it): the constructor creates the editor, which attaches itself; its
-    // controls follow parameter changes; it owns the Pre and Fine values of
-    // the state block (words 5 and 6). Each is a no-op without an editor.
-    void createEditor();
+    // The editor's part: its controls follow parameter changes; it owns the
+    // Pre and Fine values of the state block. Each is a no-op without one.
     void notifyEditor(VstInt32 index, float value);
     void editorWritesChunkState();
     void editorReadsChunkState();
@@ -86,5 +86,7 @@ private:
     std::atomic<double> currentGain{1.0};
     std::atomic<double> targetGain{1.0};
     std::atomic<double> samplePeriod{1.0 / 44100.0};
+    BallisticsTable ballisticsTable;
     Metering meters;
+    EditorLink* editorLink = nullptr;
 };

@@ -101,7 +101,7 @@ void Plug::updateGainAndBallistics()
 
     const double rate = getSampleRate();
     samplePeriod.store(1.0 / rate, relaxed);
-    meters.setCoefficients(ballisticsCoefficients(settings.ballistics(), rate));
+    meters.setCoefficients(ballisticsTable.coefficients(settings.ballistics()));
 }
 
 void Plug::resume()
@@ -116,6 +116,7 @@ void Plug::setSampleRate(float rate)
     if (!std::isfinite(rate) || rate <= 0.0f)
         return;
     AudioEffectX::setSampleRate(rate);
+    ballisticsTable.setSampleRate(getSampleRate());
     updateGainAndBallistics();
 }
 

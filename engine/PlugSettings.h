@@ -2,24 +2,10 @@
 // whole by the editor, the settings page and the audio thread.
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 
-enum SettingsWord : int {
-    kSettingDefaultMode = 0,
-    kSettingFineRange,
-    kSettingTrimRange,
-    kSettingBallistics,
-    kSettingPanLaw,
-    kSettingMuteLamp,
-    kSettingBypassLamp,
-    kNumSettings
-};
-
-using SettingsWords = std::array<int32_t, kNumSettings>;
-
-inline constexpr SettingsWords kDefaultSettings = {0, 2, 2, 0, 0, 0, 0};
+#include "rules/SettingsWords.h"
 
 class PlugSettings {
 public:
@@ -41,17 +27,11 @@ public:
             set(word, values[word]);
     }
 
-    // Words reduced to their choices; a negative word counts as 0.
-    int fineRange() const { return moduloThree(get(kSettingFineRange)); }
-    int trimRange() const { return moduloThree(get(kSettingTrimRange)); }
-    int ballistics() const
-    {
-        const int32_t word = get(kSettingBallistics);
-        return word < 0 ? 0 : word & 3;
-    }
+    // Words reduced to their choices.
+    int fineRange() const { return settingChoice(kSettingFineRange, get(kSettingFineRange)); }
+    int trimRange() const { return settingChoice(kSettingTrimRange, get(kSettingTrimRange)); }
+    int ballistics() const { return settingChoice(kSettingBallistics, get(kSettingBallistics)); }
 
 private:
-    static int moduloThree(int32_t word) { return word < 0 ? 0 : word % 3; }
-
     std::atomic<int32_t> words[kNumSettings];
 };

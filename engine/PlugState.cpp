@@ -9,6 +9,20 @@ constexpr VstInt32 kChunkSize = sizeof(PlugChunk);
 
 } // namespace
 
+void Plug::editorWritesChunkState()
+{
+    chunk.pre = 0.0f;
+    chunk.fine = 0.0f;
+    if (editorLink)
+        editorLink->writeChunkState(&chunk);
+}
+
+void Plug::editorReadsChunkState()
+{
+    if (editorLink)
+        editorLink->readChunkState(&chunk);
+}
+
 VstInt32 Plug::getChunk(void** data, bool)
 {
     if (!data)

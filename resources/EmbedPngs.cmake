@@ -2,14 +2,13 @@
 # carries the same images under the same ids as the Windows resources.
 #   cmake -DRC_FILE=.../Tolvo.rc -DOUTPUT=.../EmbeddedPngs.cpp -P EmbedPngs.cmake
 get_filename_component(folder ${RC_FILE} DIRECTORY)
-file(STRINGS ${RC_FILE} lines REGEX "^[0-9]+ +PNG +\"[^\"]+\"")
+include(${CMAKE_CURRENT_LIST_DIR}/RcEntries.cmake)
+tolvo_rc_entries(${RC_FILE} ids files)
 
 set(arrays "")
 set(entries "")
-foreach(line IN LISTS lines)
-  string(REGEX MATCH "^([0-9]+) +PNG +\"([^\"]+)\"" _ "${line}")
-  set(id ${CMAKE_MATCH_1})
-  file(READ ${folder}/${CMAKE_MATCH_2} bytes HEX)
+foreach(id file IN ZIP_LISTS ids files)
+  file(READ ${folder}/${file} bytes HEX)
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${bytes}")
   string(REGEX REPLACE "((0x..,){24})" "\\1\n" bytes "${bytes}")
   string(APPEND arrays "const uint8_t png${id}[] = {\n${bytes}\n};\n")

@@ -7,6 +7,7 @@
 # stage prints its wall time; the run ends with the table of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/check-layers.sh
 
 bash tools/setup.sh
 source tools/ci/trees.sh

@@ -95,9 +95,18 @@ GraphicsImage* CBitmap::getGraphicsImage()
     return graphicsImage.get();
 }
 
-void CBitmap::setGraphicsImage(std::unique_ptr<GraphicsImage> image)
+bool CBitmap::readImagePixels(uint8_t* destination, int32_t stride)
 {
-    graphicsImage = std::move(image);
+    GraphicsImage* image = getGraphicsImage();
+    return image && image->readPixels(destination, stride);
+}
+
+void CBitmap::writeImagePixels(uint8_t* source, int32_t stride)
+{
+    if (GraphicsImage* image = getGraphicsImage())
+        image->writePixels(source, stride);
+    else
+        graphicsImage = GraphicsImage::createSharing(width, height, stride, source);
 }
 
 } // namespace gui

@@ -61,8 +61,13 @@ public:
     uint8_t* getBits() { return bits.empty() ? nullptr : bits.data(); }
 
 protected:
-    // Lets CDIB create the image from a buffer of its own.
-    void setGraphicsImage(std::unique_ptr<GraphicsImage> image);
+    // For bitmaps that keep their own copy of the pixels (premultiplied blue,
+    // green, red, alpha rows of the given stride). Copies the image's pixels
+    // out; false without an image or when the library refuses.
+    bool readImagePixels(uint8_t* destination, int32_t stride);
+    // Copies the pixels into the image; without an image, makes one that
+    // draws straight from the caller's buffer, which must outlive it.
+    void writeImagePixels(uint8_t* source, int32_t stride);
 
 private:
     CResourceDescription resourceDesc;

@@ -64,7 +64,7 @@ gui::CControl* controlOf(PlugEd& editor, const ControlKind& kind)
 
 std::vector<DrawFigure> measureOffscreenDraws(int runs)
 {
-    Plug plug(nullptr);
+    Plug plug(nullptr, PlugEd::create);
     plug.setSampleRate(kSampleRate);
     plug.resume();
     auto* editor = static_cast<PlugEd*>(plug.getEditor());

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 #include "tools/tolvo-host/HostWindow.h"
 #include "view/AEffGUIEditor.h"
@@ -12,7 +13,7 @@ namespace tolvo {
 UpdateFigures measureWindowUpdates(int runs)
 {
     UpdateFigures figures;
-    Plug plug(nullptr);
+    Plug plug(nullptr, PlugEd::create);
     auto* editor = static_cast<gui::AEffGUIEditor*>(plug.getEditor());
     ERect* rect = nullptr;
     if (!editor || !editor->getRect(&rect) || !rect)

@@ -11,6 +11,7 @@
 #include "controls/StringValParameter.h"
 #include "controls/nSwitch.h"
 #include "controls/nText.h"
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 #include "editor/PlugEdLayout.h"
 #include "tests/support/view/FrameHarness.h"
@@ -92,7 +93,7 @@ protected:
     const CRect kReadoutRect{20, 60, 53, 70};
     const CRect kMuteRect{100, 20, 152, 39};
 
-    Plug plug{nullptr};
+    Plug plug{nullptr, PlugEd::create};
     EngineStrings strings{plug};
     RecordingListener changes;
     std::unique_ptr<FrameHarness> harness;

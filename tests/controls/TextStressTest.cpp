@@ -13,6 +13,7 @@
 #include "controls/StringValParameter.h"
 #include "controls/nSwitch.h"
 #include "controls/nText.h"
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 #include "editor/PlugEdLayout.h"
 #include "view/CFrame.h"
@@ -47,7 +48,7 @@ float levelOf(long round)
 
 TEST(TextStress, HostThreadSetsValuesWhileTheWindowThreadDraws)
 {
-    Plug plug(nullptr);
+    Plug plug(nullptr, PlugEd::create);
     EngineStrings strings(plug);
     CDIB* panel = new CDIB(editorLayout::kPanel);
     CDIB* largeDigits = new CDIB(editorLayout::kLargeDigits);

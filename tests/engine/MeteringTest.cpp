@@ -5,7 +5,7 @@
 #include <random>
 
 #include "engine/Ballistics.h"
-#include "engine/SaturatingCount.h"
+#include "engine/SaturatingAdd.h"
 #include "engine/TinyFlush.h"
 #include "tests/support/engine/PlugDriver.h"
 

@@ -270,7 +270,7 @@ TEST(Programs, TheSingleProgramMirrorsTheParameters)
 
 TEST(AuWrappable, DeletingThroughTheInterfaceDestroysTheInstance)
 {
-    AuWrappableInterface* wrapped = new Plug(nullptr);
+    AuWrappableInterface* wrapped = new Plug(nullptr, PlugEd::create);
     EXPECT_EQ(wrapped->getParameterDefault(kParamTrim), 0.5f);
     EXPECT_EQ(wrapped->getParameterDefault(kParamBypass), 0.0f);
     delete wrapped;

@@ -155,5 +155,27 @@ TEST(StateBlock, RestoredPreAndFineWaitInTheBlockForTheEditor)
     EXPECT_EQ(saved.fine, 1.0f);
 }
 
+// A format may build the instance with no editor: the engine then runs on
+// its own and the editor's words of the block are saved as off.
+TEST(StateBlock, AnInstanceWithoutAnEditorKeepsEverythingButPreAndFine)
+{
+    Plug plug(nullptr, nullptr);
+    EXPECT_EQ(plug.getEditor(), nullptr);
+    PlugChunk block = chunkFrom(plug);
+    block.values[kParamGain] = 0.25f;
+    block.pre = 1.0f;
+    block.fine = 1.0f;
+    block.settings[kSettingTrimRange] = 1;
+    EXPECT_EQ(plug.setChunk(&block, 56, false), 56);
+    EXPECT_EQ(plug.getParameter(kParamGain), 0.25f);
+    plug.setParameter(kParamMute, 1.0f);
+    const PlugChunk saved = chunkFrom(plug);
+    EXPECT_EQ(saved.values[kParamGain], 0.25f);
+    EXPECT_EQ(saved.values[kParamMute], 1.0f);
+    EXPECT_EQ(saved.settings[kSettingTrimRange], 1);
+    EXPECT_EQ(floatBits(saved.pre), 0u);
+    EXPECT_EQ(floatBits(saved.fine), 0u);
+}
+
 } // namespace
 } // namespace tolvo

@@ -109,7 +109,7 @@ private:
     void open()
     {
         editorOpen = false;
-        plug = new Plug(hostCallback);
+        plug = new Plug(hostCallback, PlugEd::create);
         effect = plug->getAeffect();
     }
 

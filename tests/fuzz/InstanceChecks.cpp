@@ -126,7 +126,7 @@ void checkSavedBlock(Plug& plug)
         FUZZ_CHECK(static_cast<int32_t>(words[7 + word]) == settings[word]);
 
     // A fresh instance given the block saves the very same block.
-    Plug copy(nullptr);
+    Plug copy(nullptr, PlugEd::create);
     uint32_t given[14];
     std::memcpy(given, words, sizeof(given));
     FUZZ_CHECK(copy.setChunk(given, 56, true) == 56);

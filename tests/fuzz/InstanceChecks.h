@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 
 namespace tolvo {

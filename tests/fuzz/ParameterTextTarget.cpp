@@ -107,7 +107,7 @@ void fuzzParameterText(const uint8_t* data, size_t size)
     const std::string text(raw.begin(), raw.end());
 
     // The range word first: a trim range takes effect at the next change.
-    Plug plug(nullptr);
+    Plug plug(nullptr, PlugEd::create);
     plug.getSettings()->set(kSettingTrimRange, trimWord);
     for (VstInt32 other = 0; other < kNumParams; ++other)
         plug.setParameter(other, kStartValue);

@@ -49,7 +49,7 @@ void fuzzPreferencesFile(const uint8_t* data, size_t size)
     writeBytes(file, bytes);
     usePreferencesFile(file.string());
     {
-        Plug plug(nullptr);
+        Plug plug(nullptr, PlugEd::create);
         const SettingsWords words = plug.getSettings()->snapshot();
         FUZZ_CHECK(words == expectedWords(bytes));
         FUZZ_CHECK(readBytes(file) == bigEndianFile(words));
@@ -60,7 +60,7 @@ void fuzzPreferencesFile(const uint8_t* data, size_t size)
         plug.getSettings()->set(kSettingMuteLamp, words[kSettingMuteLamp] ^ 1);
         PreferencesFile::save(*plug.getSettings());
         FUZZ_CHECK(readBytes(file).size() == kFileSize);
-        Plug next(nullptr);
+        Plug next(nullptr, PlugEd::create);
         FUZZ_CHECK(next.getSettings()->snapshot() == plug.getSettings()->snapshot());
     }
     usePreferencesFile(std::string());

@@ -49,7 +49,7 @@ void fuzzStateBlock(const uint8_t* data, size_t size)
     const uint8_t flags = input.byte();
     std::vector<uint8_t> block = input.rest();
 
-    Plug plug(nullptr);
+    Plug plug(nullptr, PlugEd::create);
     if (flags & kChangedFirst)
         changeEverything(plug);
     const InstanceState before = stateOf(plug);

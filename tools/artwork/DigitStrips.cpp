@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/TextLooks.h"
+
 namespace artwork {
 
 namespace {
@@ -90,12 +92,12 @@ std::unique_ptr<Image> paintStrip(const Glyph* glyphs, int count, int cellWidth,
 
 std::unique_ptr<Image> smallDigitStrip()
 {
-    return paintStrip(kSmallGlyphs, 13, 6, 9);
+    return paintStrip(kSmallGlyphs, 13, kSmallDigitFont.cellWidth, kSmallDigitFont.glyphHeight);
 }
 
 std::unique_ptr<Image> largeDigitStrip()
 {
-    return paintStrip(kLargeGlyphs, 15, 7, 11);
+    return paintStrip(kLargeGlyphs, 15, kLargeDigitFont.cellWidth, kLargeDigitFont.glyphHeight);
 }
 
 } // namespace artwork

@@ -77,7 +77,7 @@ protected:
 
     void makeInstance()
     {
-        plug = std::make_unique<Plug>(&HostMessages::callback);
+        plug = std::make_unique<Plug>(&HostMessages::callback, PlugEd::create);
         editor = dynamic_cast<PlugEd*>(plug->getEditor());
         ASSERT_NE(editor, nullptr);
         HostMessages::take();

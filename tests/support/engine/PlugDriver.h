@@ -7,13 +7,14 @@
 #include <type_traits>
 #include <vector>
 
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 
 namespace tolvo {
 
 class PlugDriver {
 public:
-    PlugDriver() : plug(std::make_unique<Plug>(nullptr)) {}
+    PlugDriver() : plug(std::make_unique<Plug>(nullptr, PlugEd::create)) {}
 
     Plug& operator*() { return *plug; }
     Plug* operator->() { return plug.get(); }

@@ -1,5 +1,5 @@
 # The frame's window and text entry on Windows: user32 and an EDIT control.
-target_sources(tolvo_core PRIVATE
+target_sources(tolvo_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Win32TextEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowClass.cpp)

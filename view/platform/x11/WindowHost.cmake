@@ -1,5 +1,5 @@
 # The frame's window and text entry on Linux: Xlib with cairo.
-target_sources(tolvo_core PRIVATE
+target_sources(tolvo_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EntryText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11BackBuffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11Display.cpp

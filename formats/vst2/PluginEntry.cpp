@@ -1,8 +1,9 @@
-// The module's three exports: the plug-in entry under its two names and the
-// version query.
+// The VST 2 module's three exports: the plug-in entry under its two names and
+// the version query. The entry is where the instance meets its editor.
 #include <cstdint>
 #include <new>
 
+#include "editor/PlugEd.h"
 #include "engine/Plug.h"
 
 #define TOLVO_EXPORT extern "C" __attribute__((visibility("default")))
@@ -13,7 +14,7 @@ TOLVO_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
         return nullptr;
     if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
         return nullptr;
-    Plug* instance = new (std::nothrow) Plug(audioMaster);
+    Plug* instance = new (std::nothrow) Plug(audioMaster, PlugEd::create);
     return instance ? instance->getAeffect() : nullptr;
 }
 
