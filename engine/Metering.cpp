@@ -36,14 +36,12 @@ void Metering::publish(Block block, int32_t frames)
 // next, which the following readout evens out.
 int32_t Metering::read(MeterReadout& out)
 {
+    readEnvelopes(out);
     Meter* const points[] = {&input, &output};
-    for (int point = 0; point < 2; ++point) {
-        for (int slot = 0; slot < Meter::kSlots; ++slot) {
-            const int offset = 2 * point + slot;
-            out.values[kReadInputEnvelope + offset] = points[point]->envelope[slot].load(relaxed);
-            out.values[kReadInputPeak + offset] = points[point]->peak[slot].exchange(0.0, relaxed);
-        }
-    }
+    for (int point = 0; point < 2; ++point)
+        for (int slot = 0; slot < Meter::kSlots; ++slot)
+            out.values[kReadInputPeak + 2 * point + slot] =
+                points[point]->peak[slot].exchange(0.0, relaxed);
 
     const int32_t counted = count.exchange(0, relaxed);
     if (counted == 0)
@@ -56,6 +54,15 @@ int32_t Metering::read(MeterReadout& out)
         }
     }
     return counted;
+}
+
+void Metering::readEnvelopes(MeterReadout& out) const
+{
+    const Meter* const points[] = {&input, &output};
+    for (int point = 0; point < 2; ++point)
+        for (int slot = 0; slot < Meter::kSlots; ++slot)
+            out.values[kReadInputEnvelope + 2 * point + slot] =
+                points[point]->envelope[slot].load(relaxed);
 }
 
 void Metering::clear()
