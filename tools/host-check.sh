@@ -46,29 +46,13 @@ cp "$scripts/tolvo-check.format" "$scripts/tolvo-check.preset" "$HOME/.config/ar
 cp "$plugin" "$work/vst/Tolvo.so"
 touch -d '-10 seconds' "$work/vst/Tolvo.so"
 
-passed=0
-failed=0
+# shellcheck source=tools/ci/cases.sh
+source "$root/tools/ci/cases.sh"
 started=$(date +%s)
-
-# record NAME STATUS MESSAGE: one line per case.
-record() {
-  local name=$1 status=$2 message=$3
-  if [ "$status" -eq 0 ]; then
-    passed=$((passed + 1))
-    echo "PASS  $name: $message"
-  else
-    failed=$((failed + 1))
-    echo "FAIL  $name: $message"
-  fi
-}
 
 # verify NAME ARGS...: one case decided by verify.py.
 verify() {
-  local name=$1 message status
-  shift
-  message=$(python3 "$scripts/verify.py" "$@" 2>&1)
-  status=$?
-  record "$name" "$status" "$message"
+  record_command "$1" python3 "$scripts/verify.py" "${@:2}"
 }
 
 # ardour_lua LOG SECONDS ARGS...: one bounded ardour-lua run of session.lua.
@@ -137,5 +121,4 @@ if [ -f "$session_dir/check.ardour" ]; then
 fi
 
 echo "host check took $(($(date +%s) - started)) s"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_cases

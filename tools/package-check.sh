@@ -19,17 +19,8 @@ run_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-passed=0
-failed=0
-record() {
-  if [ "$2" -eq 0 ]; then
-    passed=$((passed + 1))
-    echo "PASS  $1: $3"
-  else
-    failed=$((failed + 1))
-    echo "FAIL  $1: $3"
-  fi
-}
+# shellcheck source=tools/ci/cases.sh
+source "$PWD/tools/ci/cases.sh"
 
 rm -rf "$work"
 mkdir -p "$work/home"
@@ -80,5 +71,4 @@ elif [ -f "$deb" ]; then
   record deb-remove $? "dpkg -r tolvo left $(ls /usr/lib/vst 2>/dev/null | wc -l) files in /usr/lib/vst"
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_cases

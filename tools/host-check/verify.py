@@ -267,12 +267,14 @@ COMMANDS = {'render': check_render, 'block': check_block, 'edit': edit_state, 's
             'show-editor': show_editor, 'panel': check_panel}
 
 
-def main():
-    if len(sys.argv) < 2 or sys.argv[1] not in COMMANDS:
-        print('usage: verify.py %s ...' % '|'.join(COMMANDS))
+def main(commands=None, program='verify.py'):
+    """Runs the command the arguments name; other scripts pass their own."""
+    commands = commands or COMMANDS
+    if len(sys.argv) < 2 or sys.argv[1] not in commands:
+        print('usage: %s %s ...' % (program, '|'.join(commands)))
         return 2
     try:
-        passed, message = COMMANDS[sys.argv[1]](sys.argv[2:])
+        passed, message = commands[sys.argv[1]](sys.argv[2:])
     except (OSError, ValueError, IndexError, struct.error, ElementTree.ParseError,
             subprocess.CalledProcessError) as error:
         passed, message = False, str(error)

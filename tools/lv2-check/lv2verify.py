@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""Checks of the LV2 bundle's renders: writes the check signal, and compares a
+render with the gain law and with another render. Port values arrive in dB
+and are turned into the normalized values the law takes, written out here
+independently of the plug-in's code; the law itself is the host check's.
+
+Each check prints one line and exits 0 when it holds, 1 when not.
+"""
+import math
+import os
+import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'host-check'))
+import verify  # noqa: E402
+
+SILENCE_DB = -90.0
+TRIM_RANGE_WORD = 2
+TRIM_RANGE_DB = 36.0
+RATE = 44100
+
+
+def gain_normalized(decibels):
+    if decibels <= SILENCE_DB:
+        return 0.0
+    gain = verify.f32(math.pow(10.0, decibels / 20.0))
+    return verify.f32(math.pow(verify.f32(gain * 0.125), 1.0 / 3.0))
+
+
+def trim_normalized(decibels):
+    decibels = max(-TRIM_RANGE_DB, min(TRIM_RANGE_DB, decibels))
+    return verify.f32(verify.f32(TRIM_RANGE_DB + decibels) / (2.0 * TRIM_RANGE_DB))
+
+
+def write_signal(args):
+    """signal OUT.wav LENGTH: the check signal as mono 32-bit float."""
+    path, length = args[0], int(args[1])
+    body = struct.pack('<%df' % length, *(verify.signal(n) for n in range(length)))
+    fmt = struct.pack('<HHIIHH', 3, 1, RATE, RATE * 4, 4, 32)
+    with open(path, 'wb') as out:
+        out.write(b'RIFF' + struct.pack('<I', 4 + 8 + len(fmt) + 8 + len(body)) + b'WAVE')
+        out.write(b'fmt ' + struct.pack('<I', len(fmt)) + fmt)
+        out.write(b'data' + struct.pack('<I', len(body)) + body)
+    return True, 'wrote %d samples' % length
+
+
+def check_law(args):
+    """law WAV GAIN_DB,TRIM_DB,PHASE,MUTE,BYPASS: the render equals the gain
+    law from sample 0."""
+    gain_db, trim_db, phase, mute, bypass = (float(v) for v in args[1].split(','))
+    values = '%r,%r,%r,%r,%r' % (gain_normalized(gain_db), trim_normalized(trim_db),
+                                 phase, mute, bypass)
+    return verify.check_render([args[0], values, str(TRIM_RANGE_WORD)])
+
+
+def check_same(args):
+    """same A.wav B.wav: both renders hold the same samples."""
+    first, second = verify.read_first_channel(args[0]), verify.read_first_channel(args[1])
+    if len(first) != len(second):
+        return False, '%d samples against %d' % (len(first), len(second))
+    for n, (a, b) in enumerate(zip(first, second)):
+        if a != b:
+            return False, 'sample %d is %r against %r' % (n, a, b)
+    return True, '%d samples equal' % len(first)
+
+
+COMMANDS = {'signal': write_signal, 'law': check_law, 'same': check_same}
+
+
+if __name__ == '__main__':
+    sys.exit(verify.main(COMMANDS, 'lv2verify.py'))
