@@ -55,6 +55,8 @@ public:
     Lv2Harness& operator=(const Lv2Harness&) = delete;
 
     bool ready() const { return handle != nullptr; }
+    // What instance access hands a UI.
+    LV2_Handle lv2Handle() const { return handle; }
     Lv2Instance& instance() { return *lv2InstanceOf(handle); }
     float parameter(VstInt32 index) { return instance().plug().getParameter(index); }
 
