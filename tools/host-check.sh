@@ -12,56 +12,19 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 plugin=$(realpath "${1:-build/release/bin/Tolvo.so}")
-scripts=$root/tools/host-check
 work=$root/build/host-check
-
-ardour_lib=/usr/lib/ardour7
-scanner=$ardour_lib/ardour-vst-scanner
-lua=$(command -v ardour7-lua || true)
-for tool in "$scanner" "$lua" /usr/bin/ardour; do
-  if [ ! -x "$tool" ]; then
-    echo "host check: Ardour 7 is not installed (run tools/setup.sh)"
-    exit 1
-  fi
-done
 if [ ! -f "$plugin" ]; then
   echo "host check: no plug-in at $plugin"
   exit 1
 fi
-
-rm -rf "$work"
-mkdir -p "$work/home/.config/ardour7/scripts" "$work/home/.config/ardour7/export" \
-  "$work/vst" "$work/exports" "$work/logs"
-export HOME=$work/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache XDG_DATA_HOME=$HOME/.local/share
-# Ardour's SIMD routines misbehave on some AVX-512 machines; plain FPU code.
-export ARDOUR_FPU_FLAGS=0
+# shellcheck source=tools/host-check/ardour-home.sh
+source "$root/tools/host-check/ardour-home.sh"
+started=$(date +%s)
+mkdir -p "$work/vst"
 export LXVST_PATH=$work/vst
-unset VST_PATH LADSPA_PATH LV2_PATH
-# No first-run wizard for a fresh HOME.
-touch "$HOME/.config/ardour7/.a7"
-cp "$scripts/tolvo-signal.lua" "$HOME/.config/ardour7/scripts/"
-cp "$scripts/tolvo-check.format" "$scripts/tolvo-check.preset" "$HOME/.config/ardour7/export/"
 # The scanner trusts a cache newer than the module: the copy is backdated.
 cp "$plugin" "$work/vst/Tolvo.so"
 touch -d '-10 seconds' "$work/vst/Tolvo.so"
-
-# shellcheck source=tools/ci/cases.sh
-source "$root/tools/ci/cases.sh"
-started=$(date +%s)
-
-# verify NAME ARGS...: one case decided by verify.py.
-verify() {
-  record_command "$1" python3 "$scripts/verify.py" "${@:2}"
-}
-
-# ardour_lua LOG SECONDS ARGS...: one bounded ardour-lua run of session.lua.
-ardour_lua() {
-  local log=$1 seconds=$2
-  shift 2
-  timeout "$seconds" "$lua" "$scripts/session.lua" "$@" > "$work/logs/$log" 2>&1 \
-    && grep -qx ok "$work/logs/$log"
-}
 
 # --- the scanner ---
 scan_log=$work/logs/scan

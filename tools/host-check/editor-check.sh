@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The editor case of the host check: Ardour's GUI, on a private Xvfb, opens a
 # copy of the check session with Tolvo's editor window marked open; the
-# embedded 265 x 534 window is found in the X window tree, captured, and
-# compared with the panel image where no control draws. Prints one line.
+# embedded editor window (265 x 534, or wider where the host widens it) is
+# found in the X window tree, its 265 x 534 captured, and compared with the
+# panel image where no control draws. Prints one line.
 #
 #   editor-check.sh SESSION_FILE WORK_DIR
 #
@@ -13,7 +14,9 @@ session_file=$1
 work=$2
 scripts=$(cd "$(dirname "$0")" && pwd)
 panel=$scripts/../../resources/123-panel.png
-editor_size=265x534
+editor_width=265
+editor_height=534
+editor_size=${editor_width}x${editor_height}
 wait_seconds=60
 
 rm -rf "$work"
@@ -81,20 +84,28 @@ while [ $(($(date +%s) - started)) -lt $wait_seconds ]; do
   fi
   toplevel=$(xwininfo -root -children 2> /dev/null | awk '/"[^"]*Tolvo \(by Corvath\)[^"]*"/ { print $1; exit }')
   if [ -n "$toplevel" ]; then
-    editor=$(xwininfo -id "$toplevel" -tree 2> /dev/null | awk -v size="$editor_size" '$0 ~ " " size "\\+" { print $1; exit }')
+    # The deepest window of the editor's height and at least its width: a host may widen
+    # the editor's window to its own (Ardour does for LV2 UIs).
+    editor=$(xwininfo -id "$toplevel" -tree 2> /dev/null \
+      | awk -v width="$editor_width" -v height="$editor_height" '
+          match($0, / [0-9]+x[0-9]+\+/) {
+            split(substr($0, RSTART + 1, RLENGTH - 2), size, "x")
+            if (size[2] == height && size[1] >= width) window = $1
+          }
+          END { print window }')
     [ -n "$editor" ] && break
   fi
   sleep 1
 done
 if [ -z "$editor" ]; then
-  echo "no ${editor_size} editor window inside a Tolvo plug-in window after ${wait_seconds} s"
+  echo "no editor window of at least ${editor_size} inside a Tolvo plug-in window after ${wait_seconds} s"
   exit 1
 fi
 opened=$(($(date +%s) - started))
 
 # A few editor idles draw the window fully before it is captured.
 sleep 2
-if ! import -window "$editor" "$work/editor.png" 2> "$work/import.log"; then
+if ! import -window "$editor" -crop "${editor_size}+0+0" +repage "$work/editor.png" 2> "$work/import.log"; then
   echo "capturing window $editor failed: $(tail -n 1 "$work/import.log")"
   exit 1
 fi

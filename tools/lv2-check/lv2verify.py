@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Checks of the LV2 bundle's renders: writes the check signal, and compares a
-render with the gain law and with another render. Port values arrive in dB
+"""Checks of the LV2 edition: writes the check signal, compares a render with
+the gain law and with another render, and edits the state block Ardour saved. Port values arrive in dB
 and are turned into the normalized values the law takes, written out here
 independently of the plug-in's code; the law itself is the host check's.
 
 Each check prints one line and exits 0 when it holds, 1 when not.
 """
+import base64
 import math
 import os
 import struct
@@ -32,6 +33,31 @@ def trim_normalized(decibels):
     return verify.f32(verify.f32(TRIM_RANGE_DB + decibels) / (2.0 * TRIM_RANGE_DB))
 
 
+def normalized_values(decibel_values):
+    """Gain dB, Trim dB, Phase, Mute, Bypass as the block's five normalized words."""
+    gain_db, trim_db, phase, mute, bypass = (float(v) for v in decibel_values.split(','))
+    return [gain_normalized(gain_db), trim_normalized(trim_db), phase, mute, bypass]
+
+
+def print_normalized(args):
+    """normalized GAIN_DB,TRIM_DB,PHASE,MUTE,BYPASS: prints the five block words."""
+    return True, ','.join('%r' % v for v in normalized_values(args[0]))
+
+
+def edit_state(args):
+    """edit SESSION BLOCK: replaces the block in the LV2 state file of the
+    session's Tolvo insert."""
+    session_file, block = args[0], verify.parse_block(args[1])
+    path = verify.lv2_state_file(session_file)
+    text = open(path, encoding='utf-8').read()
+    encoded = base64.b64encode(struct.pack(verify.STATE_FORMAT, *block)).decode('ascii')
+    text, count = verify.LV2_BLOCK.subn(r'\g<1>%s\g<3>' % encoded, text)
+    if count != 1:
+        return False, 'found %d state blocks in %s' % (count, path)
+    open(path, 'w', encoding='utf-8').write(text)
+    return True, 'block %s' % verify.block_text(block)
+
+
 def write_signal(args):
     """signal OUT.wav LENGTH: the check signal as mono 32-bit float."""
     path, length = args[0], int(args[1])
@@ -47,9 +73,7 @@ def write_signal(args):
 def check_law(args):
     """law WAV GAIN_DB,TRIM_DB,PHASE,MUTE,BYPASS: the render equals the gain
     law from sample 0."""
-    gain_db, trim_db, phase, mute, bypass = (float(v) for v in args[1].split(','))
-    values = '%r,%r,%r,%r,%r' % (gain_normalized(gain_db), trim_normalized(trim_db),
-                                 phase, mute, bypass)
+    values = ','.join('%r' % v for v in normalized_values(args[1]))
     return verify.check_render([args[0], values, str(TRIM_RANGE_WORD)])
 
 
@@ -64,7 +88,8 @@ def check_same(args):
     return True, '%d samples equal' % len(first)
 
 
-COMMANDS = {'signal': write_signal, 'law': check_law, 'same': check_same}
+COMMANDS = {'signal': write_signal, 'law': check_law, 'same': check_same,
+            'normalized': print_normalized, 'edit': edit_state}
 
 
 if __name__ == '__main__':
