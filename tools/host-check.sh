@@ -65,22 +65,14 @@ fi
 # Gain 0.3, Trim 0.8, Phase on, Pre and Fine on, every settings word away from
 # its default (trim range word 0: ±12 dB).
 distinct_block=$saved_values,1,1,1,0,0,2,1,1,1
+check_reloaded_audio() {
+  verify state-reload-audio render "$1" "$saved_values" 0
+}
 if [ -f "$session_dir/check.ardour" ]; then
   verify state-edit edit "$session_dir/check.ardour" "$distinct_block" 0.9,0.1,0,1,1
-  if ardour_lua reload 60 reload "$session_dir" check "$work/exports" reloaded; then
-    verify state-reload-audio render "$work/exports/reloaded.wav" "$saved_values" 0
-    verify state-parameters block "$session_dir/check.ardour" 0 4 "$distinct_block"
-    verify state-settings-words block "$session_dir/check.ardour" 7 13 "$distinct_block"
-    verify state-pre-fine block "$session_dir/check.ardour" 5 6 "$distinct_block"
-  else
-    record state-reload 1 "reloading failed: $(tail -n 1 "$work/logs/reload")"
-  fi
-fi
-
-# --- the editor inside Ardour's GUI ---
-if [ -f "$session_dir/check.ardour" ]; then
-  gui_message=$(bash "$scripts/editor-check.sh" "$session_dir/check.ardour" "$work/gui" 2>&1)
-  record editor $? "$gui_message"
+  reopen_session "$distinct_block"
+  # --- the editor inside Ardour's GUI ---
+  show_editor
 fi
 
 echo "host check took $(($(date +%s) - started)) s"

@@ -21,7 +21,8 @@ class UiHandle : public Lv2EditorSink {
 public:
     UiHandle(Lv2Instance& instance, gui::AEffGUIEditor& editor, LV2UI_Write_Function write,
              LV2UI_Controller controller, const LV2UI_Touch* touch)
-        : instance(instance), editor(editor), write(write), controller(controller), touch(touch)
+        : instance(instance), editor(editor), write(write), controller(controller), touch(touch),
+          shownTrimRange(instance.plug().getSettings()->trimRange())
     {
     }
 
@@ -62,7 +63,17 @@ public:
             editor.setParameter(index, normalized);
     }
 
-    void idle() { editor.idle(); }
+    // The editor's idle; a trim range the settings page changed reaches the host as the trim
+    // port's new reading, so the port and the saved block agree on reopening.
+    void idle()
+    {
+        editor.idle();
+        const int trimRange = instance.plug().getSettings()->trimRange();
+        if (trimRange == shownTrimRange)
+            return;
+        shownTrimRange = trimRange;
+        instance.editorAutomated(kParamTrim, instance.plug().getParameter(kParamTrim));
+    }
 
     void writePort(uint32_t port, float value) override
     {
@@ -81,6 +92,7 @@ private:
     LV2UI_Write_Function write;
     LV2UI_Controller controller;
     const LV2UI_Touch* touch;
+    int shownTrimRange;
 };
 
 UiHandle* uiOf(LV2UI_Handle handle)

@@ -1,12 +1,12 @@
 # What both host checks (VST 2 and LV2) set up before driving Ardour: source it with root
 # and work set. It checks that Ardour is installed, makes a fresh HOME in $work with the
 # check signal script and the export format, exports Ardour's environment without any
-# plug-in path, and defines ardour_lua and the case helpers.
+# plug-in path, and defines ardour_lua, the case helpers and the steps both checks share.
 scripts=$root/tools/host-check
 ardour_lib=/usr/lib/ardour7
 scanner=$ardour_lib/ardour-vst-scanner
 lua=$(command -v ardour7-lua || true)
-for tool in "$scanner" "$lua" /usr/bin/ardour; do
+for tool in "$scanner" "$lua" /usr/bin/ardour "$(command -v xdotool)"; do
   if [ ! -x "$tool" ]; then
     echo "host check: Ardour 7 is not installed (run tools/setup.sh)"
     exit 1
@@ -40,4 +40,35 @@ ardour_lua() {
   shift 2
   timeout "$seconds" "$lua" "$scripts/session.lua" "$@" > "$work/logs/$log" 2>&1 \
     && grep -qx ok "$work/logs/$log"
+}
+
+# reopen_session BLOCK: reloads $session_dir/check.ardour in a new process and checks the
+# export (through the caller's check_reloaded_audio WAV) and every word of the block.
+reopen_session() {
+  local block=$1 session=$session_dir/check.ardour
+  if ardour_lua reload 60 reload "$session_dir" check "$work/exports" reloaded; then
+    check_reloaded_audio "$work/exports/reloaded.wav"
+    verify state-parameters block "$session" 0 4 "$block"
+    verify state-settings-words block "$session" 7 13 "$block"
+    verify state-pre-fine block "$session" 5 6 "$block"
+  else
+    record state-reload 1 "reloading failed: $(tail -n 1 "$work/logs/reload")"
+  fi
+}
+
+# show_editor [FLIP_CHECK]: Ardour's GUI opens the session with the editor embedded; with
+# FLIP_CHECK (see editor-check.sh) a click on Flip must reach the saved session.
+show_editor() {
+  local message status
+  message=$(bash "$scripts/editor-check.sh" "$session_dir/check.ardour" "$work/gui" "$@" 2>&1)
+  status=$?
+  # The Flip step runs, and prints its line, only after the editor passed.
+  local flip_line
+  flip_line=$(sed -n 2p <<< "$message")
+  [ "$status" -eq 0 ] || [ -n "$flip_line" ]
+  record editor $? "$(head -n 1 <<< "$message")"
+  if [ $# -gt 0 ]; then
+    [ "$status" -eq 0 ]
+    record editor-flip $? "${flip_line:-not reached}"
+  fi
 }

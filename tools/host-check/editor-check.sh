@@ -3,15 +3,23 @@
 # copy of the check session with Tolvo's editor window marked open; the
 # embedded editor window (265 x 534, or wider where the host widens it) is
 # found in the X window tree, its 265 x 534 captured, and compared with the
-# panel image where no control draws. Prints one line.
+# panel image where no control draws. Prints one line. With FLIP_CHECK, Flip
+# is then clicked and the session saved from Ardour's window, and the saved
+# session must pass that verify command (a second line).
 #
-#   editor-check.sh SESSION_FILE WORK_DIR
+#   editor-check.sh SESSION_FILE WORK_DIR [FLIP_CHECK]
 #
 # Runs in the environment tools/host-check.sh sets up (HOME, Ardour's
 # variables, the plug-in folder).
 set -uo pipefail
 session_file=$1
 work=$2
+# A verify command (words) the saved session must pass after a click on Flip and a save;
+# none skips that step.
+flip_check=${3:-}
+# Flip's middle, in editor coordinates.
+flip_x=205
+flip_y=306
 scripts=$(cd "$(dirname "$0")" && pwd)
 panel=$scripts/../../resources/123-panel.png
 editor_width=265
@@ -112,4 +120,22 @@ fi
 message=$(python3 "$scripts/verify.py" panel "$work/editor.png" "$panel")
 status=$?
 echo "editor window $editor after ${opened} s; $message"
+[ "$status" -eq 0 ] || exit 1
+[ -n "$flip_check" ] || exit 0
+
+# A click on Flip, then Ctrl+S in Ardour's main window: the saved session holds the
+# flipped phase in Ardour's own value and in the block.
+saved=$(stat -c %Y "$session")
+xdotool mousemove --window "$editor" "$flip_x" "$flip_y" click 1
+sleep 1
+main=$(xwininfo -root -children 2> /dev/null | awk '/"[*]?[^"]* - Ardour"/ { print $1; exit }')
+xdotool windowfocus "$main" && sleep 0.5 && xdotool key ctrl+s
+for _ in $(seq 20); do
+  [ "$(stat -c %Y "$session")" != "$saved" ] && break
+  sleep 0.5
+done
+# shellcheck disable=SC2086 # the check is words
+message=$(python3 $flip_check "$session" 2>&1)
+status=$?
+echo "a click on Flip, saved: $message"
 exit $status

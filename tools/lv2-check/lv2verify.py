@@ -58,6 +58,16 @@ def edit_state(args):
     return True, 'block %s' % verify.block_text(block)
 
 
+def check_flipped(args):
+    """flipped SESSION: the saved session holds Phase off, in Ardour's port value
+    and in the block (the check session was saved with Phase on)."""
+    session_file = args[0]
+    port = verify.plugin_state_node(session_file).find("lv2/Port[@symbol='phase']")
+    port_value = None if port is None else float(port.get('value'))
+    word = verify.saved_block(session_file)[2]
+    return port_value == 0.0 and word == 0.0, 'phase port %r, block word %r' % (port_value, word)
+
+
 def write_signal(args):
     """signal OUT.wav LENGTH: the check signal as mono 32-bit float."""
     path, length = args[0], int(args[1])
@@ -89,7 +99,7 @@ def check_same(args):
 
 
 COMMANDS = {'signal': write_signal, 'law': check_law, 'same': check_same,
-            'normalized': print_normalized, 'edit': edit_state}
+            'normalized': print_normalized, 'edit': edit_state, 'flipped': check_flipped}
 
 
 if __name__ == '__main__':

@@ -180,5 +180,26 @@ TEST_F(Lv2Ui, PortEventsMoveTheControls)
     EXPECT_TRUE(host.writes.empty());
 }
 
+TEST_F(Lv2Ui, ANewTrimRangeWritesTheTrimPortsNewReading)
+{
+    plugin.controls[kPortTrim] = 18.0f;
+    plugin.runControls();
+    ASSERT_EQ(plugin.parameter(kParamTrim), 0.75f);
+    ui = instantiate(true, true);
+    ASSERT_NE(ui, nullptr);
+    pump();
+    EXPECT_TRUE(host.writes.empty());
+
+    plugin.instance().plug().getSettings()->set(kSettingTrimRange, 0);
+    pump();
+    ASSERT_EQ(host.writes.size(), 1u);
+    EXPECT_EQ(host.writes[0].first, kPortTrim);
+    EXPECT_NEAR(host.writes[0].second, 6.0f, 1e-4);
+    // The host's port takes the reading; the instance keeps its value.
+    plugin.controls[kPortTrim] = host.writes[0].second;
+    plugin.runControls();
+    EXPECT_EQ(plugin.parameter(kParamTrim), 0.75f);
+}
+
 } // namespace
 } // namespace tolvo
