@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The LV2 bundle's checks with the LV2 tools: lv2_validate, what lv2info reads,
 # lv2apply renders against the gain law and against tolvo-host render of the
-# VST 2 module with the same settings, and lv2bench's figure. One line per
+# VST 2 module with the same settings, the editor embedded by jalv, and
+# lv2bench's figure. One line per
 # case, then "N passed, M failed"; the exit status is 1 when a case failed.
 #
 #   tools/lv2-check.sh [BUILD_BIN]      (default build/release/bin)
@@ -20,7 +21,7 @@ signal_length=88200
 bench_block=512
 bench_frames=4410000
 
-for tool in lv2_validate lv2info lv2apply lv2bench; do
+for tool in lv2_validate lv2info lv2apply lv2bench jalv.gtk3 jackd Xvfb; do
   if ! command -v "$tool" > /dev/null; then
     echo "lv2 check: $tool is missing (run tools/setup.sh)"
     exit 1
@@ -85,6 +86,8 @@ for case in "${cases[@]}"; do
     record "vst2-$name" 1 "tolvo-host render failed"
   fi
 done
+
+record_command jalv-editor bash "$root/tools/lv2-check/jalv-editor.sh" "$work/jalv"
 
 # lv2bench prints block size, frames and seconds: the figure is the time per sample.
 read -r block frames seconds _ < <(lv2bench -f -b "$bench_block" -n "$bench_frames" "$uri" 2>&1 \

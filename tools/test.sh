@@ -37,4 +37,8 @@ echo "== Linux, release: Ardour 7 as the host, then the packages"
 bash tools/host-check.sh build/release/bin/Tolvo.so
 bash tools/package-check.sh build/release build/windows
 
+echo "== Linux, release: the LV2 edition with the LV2 tools and Ardour 7"
+bash tools/lv2-check.sh build/release/bin
+bash tools/host-check-lv2.sh build/release/bin/Tolvo.lv2
+
 ctest --test-dir build/release --output-on-failure -j"$jobs"

@@ -21,10 +21,6 @@ flip_check=${3:-}
 flip_x=205
 flip_y=306
 scripts=$(cd "$(dirname "$0")" && pwd)
-panel=$scripts/../../resources/123-panel.png
-editor_width=265
-editor_height=534
-editor_size=${editor_width}x${editor_height}
 wait_seconds=60
 
 rm -rf "$work"
@@ -58,66 +54,14 @@ cat > "$HOME/.config/ardour7/config" <<'EOF'
 </Ardour>
 EOF
 
-xvfb_pid=
-ardour_pid=
-cleanup() {
-  [ -n "$ardour_pid" ] && kill "$ardour_pid" 2> /dev/null && wait "$ardour_pid" 2> /dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 1 -screen 0 1600x1000x24 -nolisten tcp > "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-  echo "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
-  exit 1
-fi
-export DISPLAY=:$(head -n 1 "$work/display")
-
-timeout 90 /usr/bin/ardour --no-splash --no-announcements "$session" > "$work/ardour.log" 2>&1 &
-ardour_pid=$!
-
-# The plug-in window Ardour opens is titled with the plug-in's name; the
-# editor is the child window of exactly the editor's size inside it.
-editor=
-started=$(date +%s)
-while [ $(($(date +%s) - started)) -lt $wait_seconds ]; do
-  if ! kill -0 "$ardour_pid" 2> /dev/null; then
-    echo "Ardour ended before the editor showed: $(tail -n 1 "$work/ardour.log")"
-    exit 1
-  fi
-  toplevel=$(xwininfo -root -children 2> /dev/null | awk '/"[^"]*Tolvo \(by Corvath\)[^"]*"/ { print $1; exit }')
-  if [ -n "$toplevel" ]; then
-    # The deepest window of the editor's height and at least its width: a host may widen
-    # the editor's window to its own (Ardour does for LV2 UIs).
-    editor=$(xwininfo -id "$toplevel" -tree 2> /dev/null \
-      | awk -v width="$editor_width" -v height="$editor_height" '
-          match($0, / [0-9]+x[0-9]+\+/) {
-            split(substr($0, RSTART + 1, RLENGTH - 2), size, "x")
-            if (size[2] == height && size[1] >= width) window = $1
-          }
-          END { print window }')
-    [ -n "$editor" ] && break
-  fi
-  sleep 1
-done
-if [ -z "$editor" ]; then
-  echo "no editor window of at least ${editor_size} inside a Tolvo plug-in window after ${wait_seconds} s"
-  exit 1
-fi
-opened=$(($(date +%s) - started))
-
-# A few editor idles draw the window fully before it is captured.
-sleep 2
-if ! import -window "$editor" -crop "${editor_size}+0+0" +repage "$work/editor.png" 2> "$work/import.log"; then
-  echo "capturing window $editor failed: $(tail -n 1 "$work/import.log")"
-  exit 1
-fi
-message=$(python3 "$scripts/verify.py" panel "$work/editor.png" "$panel")
+# shellcheck source=tools/host-check/editor-window.sh
+source "$scripts/editor-window.sh"
+start_display 1600x1000x24 || exit 1
+start_background "$work/ardour.log" \
+  timeout 90 /usr/bin/ardour --no-splash --no-announcements "$session"
+# The plug-in window Ardour opens is titled with the plug-in's name and maker.
+wait_for_editor "$work/ardour.log" '/"[^"]*Tolvo \(by Corvath\)[^"]*"/' "$wait_seconds" || exit 1
+message=$(check_panel)
 status=$?
 echo "editor window $editor after ${opened} s; $message"
 [ "$status" -eq 0 ] || exit 1

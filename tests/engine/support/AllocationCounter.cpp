@@ -30,6 +30,20 @@ void* operator new[](std::size_t size)
     return countedAllocation(size);
 }
 
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return countedAllocation(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
+
 void operator delete(void* memory) noexcept
 {
     std::free(memory);
