@@ -47,7 +47,8 @@ render_cases=(
 saved_ports=-10.5,7.2,1,0,0
 saved_values=$(python3 "$lv2verify" normalized "$saved_ports")
 session_dir=$work/session
-if ardour_lua create 120 create "$session_dir" check "$work/exports" "${render_cases[@]}" "saved=$saved_ports"; then
+if ardour_lua create 120 create "$session_dir" check "$work/exports" "${render_cases[@]}" \
+    "saved=$saved_ports"; then
   names=$(sed -n 's/^param [0-9]* //p' "$work/logs/create" | paste -sd, -)
   [[ $names == *Gain,Trim,Phase,Mute,Bypass,Input\ Level,Output\ Level,Input\ RMS,Output\ RMS ]]
   record ports $? "Ardour lists $names"

@@ -27,7 +27,9 @@ float normalizedFromPort(VstInt32 index, float portValue, int trimRangeChoice)
 {
     switch (index) {
     case kParamGain:
-        return portValue <= kSilenceDecibels ? 0.0f : normalizedFromGain(gainFromDecibels(portValue));
+        if (portValue <= kSilenceDecibels)
+            return 0.0f;
+        return normalizedFromGain(gainFromDecibels(portValue));
     case kParamTrim: {
         const float range = trimRangeDecibels(trimRangeChoice);
         if (std::isnan(portValue))

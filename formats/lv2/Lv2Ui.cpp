@@ -100,7 +100,7 @@ UiHandle* uiOf(LV2UI_Handle handle)
     return static_cast<UiHandle*>(handle);
 }
 
-const void* featureData(const LV2_Feature* const* features, const char* uri)
+void* featureData(const LV2_Feature* const* features, const char* uri)
 {
     for (; features && *features; ++features)
         if (std::strcmp((*features)->URI, uri) == 0)
@@ -114,10 +114,8 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
 {
     if (!pluginUri || std::string_view(pluginUri) != kPluginUri || !write || !widget)
         return nullptr;
-    auto* pluginHandle =
-        const_cast<void*>(featureData(features, LV2_INSTANCE_ACCESS_URI));
-    void* parent = const_cast<void*>(featureData(features, LV2_UI__parent));
-    Lv2Instance* instance = lv2InstanceOf(pluginHandle);
+    Lv2Instance* instance = lv2InstanceOf(featureData(features, LV2_INSTANCE_ACCESS_URI));
+    void* parent = featureData(features, LV2_UI__parent);
     if (!instance || !parent)
         return nullptr;
     auto* editor = dynamic_cast<gui::AEffGUIEditor*>(instance->plug().getEditor());

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Checks of the LV2 edition: writes the check signal, compares a render with
-the gain law and with another render, and edits the state block Ardour saved. Port values arrive in dB
-and are turned into the normalized values the law takes, written out here
-independently of the plug-in's code; the law itself is the host check's.
+the gain law and with another render, and edits and reads the state Ardour
+saved. Port values arrive in dB and are turned into the normalized values the
+law takes, written out here independently of the plug-in's code; the law
+itself is the host check's.
 
 Each check prints one line and exits 0 when it holds, 1 when not.
 """

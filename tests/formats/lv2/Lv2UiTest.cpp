@@ -33,8 +33,10 @@ struct UiHost {
     static void write(LV2UI_Controller self, uint32_t port, uint32_t size, uint32_t format,
                       const void* buffer)
     {
-        if (format == 0 && size == sizeof(float))
-            static_cast<UiHost*>(self)->writes.push_back({port, *static_cast<const float*>(buffer)});
+        if (format == 0 && size == sizeof(float)) {
+            const float value = *static_cast<const float*>(buffer);
+            static_cast<UiHost*>(self)->writes.push_back({port, value});
+        }
     }
 
     static int resize(LV2UI_Feature_Handle self, int width, int height)
@@ -106,7 +108,10 @@ protected:
         pump(80);
     }
 
-    void portEvent(uint32_t port, float value) { descriptor->port_event(ui, port, sizeof(value), 0, &value); }
+    void portEvent(uint32_t port, float value)
+    {
+        descriptor->port_event(ui, port, sizeof(value), 0, &value);
+    }
 
     PlugEd& editor() { return *dynamic_cast<PlugEd*>(plugin.instance().plug().getEditor()); }
 
@@ -150,7 +155,8 @@ TEST_F(Lv2Ui, AClickOnFlipWritesThePhasePortWithItsGesture)
     click(editorLayout::kFlipRect);
     const std::vector<std::pair<uint32_t, float>> writes = {{kPortPhase, 1.0f}};
     EXPECT_EQ(host.writes, writes);
-    const std::vector<std::pair<uint32_t, bool>> touches = {{kPortPhase, true}, {kPortPhase, false}};
+    const std::vector<std::pair<uint32_t, bool>> touches = {{kPortPhase, true},
+                                                            {kPortPhase, false}};
     EXPECT_EQ(host.touches, touches);
     EXPECT_EQ(plugin.parameter(kParamPhase), 1.0f);
 

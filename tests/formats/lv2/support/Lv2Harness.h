@@ -91,7 +91,10 @@ public:
         return stateInterface()->save(handle, storeProperty, this, 0, nullptr);
     }
 
-    LV2_State_Status restore() { return stateInterface()->restore(handle, retrieveProperty, this, 0, nullptr); }
+    LV2_State_Status restore()
+    {
+        return stateInterface()->restore(handle, retrieveProperty, this, 0, nullptr);
+    }
 
     std::vector<StoredProperty> stored;
     float controls[kNumPorts] = {};
@@ -99,7 +102,8 @@ public:
 private:
     const LV2_State_Interface* stateInterface()
     {
-        return static_cast<const LV2_State_Interface*>(descriptor->extension_data(LV2_STATE__interface));
+        const void* data = descriptor->extension_data(LV2_STATE__interface);
+        return static_cast<const LV2_State_Interface*>(data);
     }
 
     static LV2_URID mapUri(LV2_URID_Map_Handle self, const char* uri)
