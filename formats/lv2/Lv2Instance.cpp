@@ -10,11 +10,13 @@ namespace {
 
 constexpr float kNoEcho = std::numeric_limits<float>::quiet_NaN();
 
+// A sample that is not a finite number counts as silence, as in the meters.
 double meanSquare(const float* samples, uint32_t frames)
 {
     double sum = 0.0;
     for (uint32_t i = 0; i < frames; ++i)
-        sum += static_cast<double>(samples[i]) * samples[i];
+        if (std::isfinite(samples[i]))
+            sum += static_cast<double>(samples[i]) * samples[i];
     return frames ? sum / frames : 0.0;
 }
 

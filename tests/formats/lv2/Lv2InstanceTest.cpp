@@ -136,6 +136,11 @@ TEST(Lv2Instance, NumbersThatAreNotLeaveTheParameters)
     lv2.controls[kPortGain] = std::numeric_limits<float>::infinity();
     lv2.runControls();
     EXPECT_EQ(lv2.parameter(kParamGain), 1.0f);
+
+    // Input samples that are not numbers leave the meter ports readable.
+    lv2.run({std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()});
+    for (uint32_t port : {kPortInputLevel, kPortOutputLevel, kPortInputRms, kPortOutputRms})
+        EXPECT_TRUE(std::isfinite(lv2.controls[port])) << port;
 }
 
 TEST(Lv2Instance, NoRateNoInstanceButNoMapStillRuns)
