@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <atomic>
 #include <limits>
+#include <thread>
 #include <vector>
 
 #include "engine/ParameterLaws.h"
@@ -225,6 +227,50 @@ TEST(Lv2Instance, EditorGesturesReachTheHostsPortAndComeBackUnrounded)
     lv2.instance().attachEditorSink(nullptr);
     plug.setParameterAutomated(kParamMute, 1.0f);
     EXPECT_EQ(sink.writes.size(), 2u);
+}
+
+// A UI thread gesturing and a sink writing while the audio thread runs blocks with changing
+// ports; meant for ThreadSanitizer builds, and a check of the values either way.
+TEST(Lv2Instance, EditorThreadAndAudioThreadTogether)
+{
+    class CountingSink : public Lv2EditorSink {
+    public:
+        void writePort(uint32_t, float value) override { last.store(value); }
+        void touchPort(uint32_t, bool) override { touches.fetch_add(1); }
+        std::atomic<float> last{0.0f};
+        std::atomic<int> touches{0};
+    };
+    Lv2Harness lv2;
+    CountingSink sink;
+    lv2.instance().attachEditorSink(&sink);
+    Plug& plug = lv2.instance().plug();
+    constexpr int kRounds = 2000;
+
+    std::thread editor([&plug] {
+        for (int round = 0; round < kRounds; ++round) {
+            const VstInt32 index = round % kNumParams;
+            plug.beginEdit(index);
+            plug.setParameterAutomated(index, static_cast<float>(round % 11) / 10.0f);
+            plug.endEdit(index);
+        }
+    });
+    std::vector<float> input(256, 0.5f);
+    std::vector<float> output(256);
+    for (int round = 0; round < kRounds; ++round) {
+        lv2.controls[kPortGain] = static_cast<float>(round % 30) - 20.0f;
+        lv2.controls[kPortPhase] = static_cast<float>(round % 2);
+        lv2.runInto(input, output, false, 256);
+        for (float sample : output)
+            ASSERT_TRUE(std::isfinite(sample));
+    }
+    editor.join();
+    lv2.instance().attachEditorSink(nullptr);
+    EXPECT_EQ(sink.touches.load(), 2 * kRounds);
+    for (VstInt32 index = 0; index < kNumParams; ++index) {
+        const float value = lv2.parameter(index);
+        EXPECT_GE(value, 0.0f);
+        EXPECT_LE(value, 1.0f);
+    }
 }
 
 } // namespace
