@@ -87,7 +87,8 @@ for case in "${cases[@]}"; do
   fi
 done
 
-record_command jalv-editor bash "$root/tools/lv2-check/jalv-editor.sh" "$work/jalv"
+record_steps jalv-editor jalv-port-moves-fader \
+  bash "$root/tools/lv2-check/jalv-editor.sh" "$work/jalv"
 
 # lv2bench prints block size, frames and seconds: the figure is the time per sample.
 read -r block frames seconds _ < <(lv2bench -f -b "$bench_block" -n "$bench_frames" "$uri" 2>&1 \

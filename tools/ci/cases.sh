@@ -24,6 +24,20 @@ record_command() {
   record "$name" "$status" "$message"
 }
 
+# record_steps FIRST SECOND COMMAND...: a command that prints one line per step and runs
+# its second step only after the first passed; each step is a case.
+record_steps() {
+  local first=$1 second=$2 message status line
+  shift 2
+  message=$("$@" 2>&1)
+  status=$?
+  line=$(sed -n 2p <<< "$message")
+  [ "$status" -eq 0 ] || [ -n "$line" ]
+  record "$first" $? "$(head -n 1 <<< "$message")"
+  [ "$status" -eq 0 ]
+  record "$second" $? "${line:-not reached}"
+}
+
 finish_cases() {
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]

@@ -59,16 +59,10 @@ reopen_session() {
 # show_editor [FLIP_CHECK]: Ardour's GUI opens the session with the editor embedded; with
 # FLIP_CHECK (see editor-check.sh) a click on Flip must reach the saved session.
 show_editor() {
-  local message status
-  message=$(bash "$scripts/editor-check.sh" "$session_dir/check.ardour" "$work/gui" "$@" 2>&1)
-  status=$?
-  # The Flip step runs, and prints its line, only after the editor passed.
-  local flip_line
-  flip_line=$(sed -n 2p <<< "$message")
-  [ "$status" -eq 0 ] || [ -n "$flip_line" ]
-  record editor $? "$(head -n 1 <<< "$message")"
+  local check=(bash "$scripts/editor-check.sh" "$session_dir/check.ardour" "$work/gui" "$@")
   if [ $# -gt 0 ]; then
-    [ "$status" -eq 0 ]
-    record editor-flip $? "${flip_line:-not reached}"
+    record_steps editor editor-flip "${check[@]}"
+  else
+    record_command editor "${check[@]}"
   fi
 }

@@ -40,11 +40,11 @@ start_display() {
 
 # wait_for_editor HOST_LOG TOPLEVEL_PATTERN SECONDS: waits, while the host (the last
 # process started) runs, for a top-level window whose line in xwininfo matches the awk
-# pattern and holds the editor; sets editor and opened (seconds). The editor is the deepest
+# pattern and holds the editor; sets toplevel, editor and opened (seconds). The editor is the deepest
 # window of its height and at least its width: a host may widen the editor's window to its
 # own (Ardour does for LV2 UIs).
 wait_for_editor() {
-  local log=$1 pattern=$2 seconds=$3 host_pid=${background_pids[-1]} started toplevel
+  local log=$1 pattern=$2 seconds=$3 host_pid=${background_pids[-1]} started
   editor=
   started=$(date +%s)
   while [ $(($(date +%s) - started)) -lt "$seconds" ]; do
