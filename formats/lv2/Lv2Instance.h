@@ -35,8 +35,9 @@ public:
     // Applies changed control ports, runs the gain loop and writes the meter ports.
     void run(uint32_t frames);
 
-    // After the state block was restored: the ports' current values count as applied when
-    // they equal what the restored values read as, so they do not round it through dB.
+    // After instantiation or a restored block: what the instance's values read as on their
+    // ports counts as last applied, so ports the host restores to those readings leave the
+    // block as it is instead of rounding it through dB.
     void takePortValuesFromInstance();
 
     // The UI attaches its sink while open; the editor's gestures reach it.
@@ -55,8 +56,8 @@ private:
 
     std::unique_ptr<Plug> instance;
     float* ports[kNumPorts] = {};
-    // The port value last applied from each control input (audio thread; restore and
-    // instantiation run while it does not).
+    // The port value last applied from each control input, or the instance's reading after
+    // a restore (audio thread; instantiation and restore never run beside it).
     float lastApplied[kNumParams] = {};
     // The port value the editor last wrote, skipped once when it comes back through the host.
     std::atomic<float> editorEcho[kNumParams];
