@@ -12,7 +12,7 @@ set(CPACK_PACKAGE_NAME tolvo)
 set(CPACK_PACKAGE_VENDOR Corvath)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-  "Mono gain-staging VST 2.4 plug-in with trim, polarity, mute, bypass and level meters")
+  "Mono gain-staging VST 2.4 and LV2 plug-in with trim, polarity, mute, bypass and level meters")
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Tolvo;package;/")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 

@@ -36,12 +36,11 @@ void Metering::publish(Block block, int32_t frames)
 // next, which the following readout evens out.
 int32_t Metering::read(MeterReadout& out)
 {
+    readEnvelopes(out);
     Meter* const points[kNumMeterPoints] = {&input, &output};
     for (int point = 0; point < kNumMeterPoints; ++point) {
-        for (int slot = 0; slot < Meter::kSlots; ++slot) {
-            out.values[envelopeIndex(point, slot)] = points[point]->envelope[slot].load(relaxed);
+        for (int slot = 0; slot < Meter::kSlots; ++slot)
             out.values[peakIndex(point, slot)] = points[point]->peak[slot].exchange(0.0, relaxed);
-        }
     }
 
     const int32_t counted = count.exchange(0, relaxed);
@@ -55,6 +54,15 @@ int32_t Metering::read(MeterReadout& out)
         }
     }
     return counted;
+}
+
+void Metering::readEnvelopes(MeterReadout& out) const
+{
+    const Meter* const points[kNumMeterPoints] = {&input, &output};
+    for (int point = 0; point < kNumMeterPoints; ++point) {
+        for (int slot = 0; slot < Meter::kSlots; ++slot)
+            out.values[envelopeIndex(point, slot)] = points[point]->envelope[slot].load(relaxed);
+    }
 }
 
 void Metering::clear()

@@ -53,6 +53,8 @@ public:
     // cover (0: none, RMS values left as they were). Peaks, sums and count
     // restart.
     int32_t read(MeterReadout& out);
+    // The envelopes alone, leaving peaks, sums and count to read().
+    void readEnvelopes(MeterReadout& out) const;
 
     // Everything back to silence: envelopes, peaks, sums and count.
     void clear();

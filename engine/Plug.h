@@ -58,6 +58,8 @@ public:
     // Typed text: dB for Gain and Trim; the switches are turned off.
     virtual void setParameterText(VstInt32 index, const char* text);
     virtual bool getMeters(MeterReadout* out);
+    // The meters' envelopes only, without restarting what getMeters reads.
+    void getMeterEnvelopes(MeterReadout* out) const;
     virtual PlugSettings* getSettings();
     virtual void updateDerived();
     virtual void updateGainAndBallistics();

@@ -124,3 +124,9 @@ bool Plug::getMeters(MeterReadout* out)
 {
     return out && meters.read(*out) > 0;
 }
+
+void Plug::getMeterEnvelopes(MeterReadout* out) const
+{
+    if (out)
+        meters.readEnvelopes(*out);
+}

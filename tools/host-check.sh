@@ -12,72 +12,19 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 plugin=$(realpath "${1:-build/release/bin/Tolvo.so}")
-scripts=$root/tools/host-check
 work=$root/build/host-check
-
-ardour_lib=/usr/lib/ardour7
-scanner=$ardour_lib/ardour-vst-scanner
-lua=$(command -v ardour7-lua || true)
-for tool in "$scanner" "$lua" /usr/bin/ardour; do
-  if [ ! -x "$tool" ]; then
-    echo "host check: Ardour 7 is not installed (run tools/setup.sh)"
-    exit 1
-  fi
-done
 if [ ! -f "$plugin" ]; then
   echo "host check: no plug-in at $plugin"
   exit 1
 fi
-
-rm -rf "$work"
-mkdir -p "$work/home/.config/ardour7/scripts" "$work/home/.config/ardour7/export" \
-  "$work/vst" "$work/exports" "$work/logs"
-export HOME=$work/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache XDG_DATA_HOME=$HOME/.local/share
-# Ardour's SIMD routines misbehave on some AVX-512 machines; plain FPU code.
-export ARDOUR_FPU_FLAGS=0
+# shellcheck source=tools/host-check/ardour-home.sh
+source "$root/tools/host-check/ardour-home.sh"
+started=$(date +%s)
+mkdir -p "$work/vst"
 export LXVST_PATH=$work/vst
-unset VST_PATH LADSPA_PATH LV2_PATH
-# No first-run wizard for a fresh HOME.
-touch "$HOME/.config/ardour7/.a7"
-cp "$scripts/tolvo-signal.lua" "$HOME/.config/ardour7/scripts/"
-cp "$scripts/tolvo-check.format" "$scripts/tolvo-check.preset" "$HOME/.config/ardour7/export/"
 # The scanner trusts a cache newer than the module: the copy is backdated.
 cp "$plugin" "$work/vst/Tolvo.so"
 touch -d '-10 seconds' "$work/vst/Tolvo.so"
-
-passed=0
-failed=0
-started=$(date +%s)
-
-# record NAME STATUS MESSAGE: one line per case.
-record() {
-  local name=$1 status=$2 message=$3
-  if [ "$status" -eq 0 ]; then
-    passed=$((passed + 1))
-    echo "PASS  $name: $message"
-  else
-    failed=$((failed + 1))
-    echo "FAIL  $name: $message"
-  fi
-}
-
-# verify NAME ARGS...: one case decided by verify.py.
-verify() {
-  local name=$1 message status
-  shift
-  message=$(python3 "$scripts/verify.py" "$@" 2>&1)
-  status=$?
-  record "$name" "$status" "$message"
-}
-
-# ardour_lua LOG SECONDS ARGS...: one bounded ardour-lua run of session.lua.
-ardour_lua() {
-  local log=$1 seconds=$2
-  shift 2
-  timeout "$seconds" "$lua" "$scripts/session.lua" "$@" > "$work/logs/$log" 2>&1 \
-    && grep -qx ok "$work/logs/$log"
-}
 
 # --- the scanner ---
 scan_log=$work/logs/scan
@@ -118,24 +65,15 @@ fi
 # Gain 0.3, Trim 0.8, Phase on, Pre and Fine on, every settings word away from
 # its default (trim range word 0: ±12 dB).
 distinct_block=$saved_values,1,1,1,0,0,2,1,1,1
+check_reloaded_audio() {
+  verify state-reload-audio render "$1" "$saved_values" 0
+}
 if [ -f "$session_dir/check.ardour" ]; then
   verify state-edit edit "$session_dir/check.ardour" "$distinct_block" 0.9,0.1,0,1,1
-  if ardour_lua reload 60 reload "$session_dir" check "$work/exports" reloaded; then
-    verify state-reload-audio render "$work/exports/reloaded.wav" "$saved_values" 0
-    verify state-parameters block "$session_dir/check.ardour" 0 4 "$distinct_block"
-    verify state-settings-words block "$session_dir/check.ardour" 7 13 "$distinct_block"
-    verify state-pre-fine block "$session_dir/check.ardour" 5 6 "$distinct_block"
-  else
-    record state-reload 1 "reloading failed: $(tail -n 1 "$work/logs/reload")"
-  fi
-fi
-
-# --- the editor inside Ardour's GUI ---
-if [ -f "$session_dir/check.ardour" ]; then
-  gui_message=$(bash "$scripts/editor-check.sh" "$session_dir/check.ardour" "$work/gui" 2>&1)
-  record editor $? "$gui_message"
+  reopen_session "$distinct_block"
+  # --- the editor inside Ardour's GUI ---
+  show_editor
 fi
 
 echo "host check took $(($(date +%s) - started)) s"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_cases

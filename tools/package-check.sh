@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The package check: cpack makes the Debian package from the release build and
 # the Windows zip from the Windows build; the package is installed with dpkg,
-# Ardour's scanner finds the installed plug-in in /usr/lib/vst, and the
-# package is removed again. One line per case, then "N passed, M failed".
+# Ardour's scanner finds the installed plug-in in /usr/lib/vst, lv2info finds
+# the LV2 bundle in /usr/lib/lv2, and the package is removed again. One line
+# per case, then "N passed, M failed".
 #
 #   tools/package-check.sh [RELEASE_BUILD] [WINDOWS_BUILD]
 #        (defaults build/release and build/windows; the builds must exist)
@@ -14,22 +15,14 @@ scripts=$PWD/tools/host-check
 work=$PWD/build/package-check
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release/CMakeCache.txt")
 installed=/usr/lib/vst/Tolvo.so
+installed_lv2=/usr/lib/lv2/Tolvo.lv2
 
 run_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-passed=0
-failed=0
-record() {
-  if [ "$2" -eq 0 ]; then
-    passed=$((passed + 1))
-    echo "PASS  $1: $3"
-  else
-    failed=$((failed + 1))
-    echo "FAIL  $1: $3"
-  fi
-}
+# shellcheck source=tools/ci/cases.sh
+source "$PWD/tools/ci/cases.sh"
 
 rm -rf "$work"
 mkdir -p "$work/home"
@@ -40,7 +33,10 @@ rm -f "$deb"
 if [ -f "$deb" ]; then
   contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '/$' | paste -sd, -)
   depends=$(dpkg-deb -f "$deb" Depends)
-  [ "$contents" = "./usr/lib/vst/Tolvo.so" ] && [[ $depends == *libcairo2* ]]
+  expected=./usr/lib/lv2/Tolvo.lv2/Tolvo.so,./usr/lib/lv2/Tolvo.lv2/Tolvo.ttl
+  expected+=,./usr/lib/lv2/Tolvo.lv2/manifest.ttl,./usr/lib/vst/Tolvo.so
+  [ "$(tr , '\n' <<< "$contents" | sort | paste -sd, -)" = "$expected" ] \
+    && [[ $depends == *libcairo2* ]]
   record deb-package $? "$(basename "$deb"): $contents; depends on $depends"
 else
   record deb-package 1 "no $deb: $(tail -n 1 "$work/cpack-deb.log")"
@@ -75,10 +71,17 @@ elif [ -f "$deb" ]; then
     record deb-scan 1 "the scanner failed on $installed: $(tail -n 1 "$work/scan.log")"
   fi
 
+  # LV2 hosts find the bundle in the system's folder: lilv's default path, no LV2_PATH.
+  lv2_symbols=$(env -u LV2_PATH HOME="$work/home" lv2info urn:corvath:tolvo 2>&1 \
+    | sed -n 's/^\t\tSymbol: *//p' | paste -sd, -)
+  lv2_bundle=$(env -u LV2_PATH HOME="$work/home" lv2info urn:corvath:tolvo 2>&1 \
+    | sed -n 's/^\tBundle: *//p')
+  [ "$lv2_bundle" = "file://$installed_lv2/" ] && [ -n "$lv2_symbols" ]
+  record deb-lv2 $? "lv2info reads ${lv2_bundle:-nothing} with ports $lv2_symbols"
+
   run_as_root dpkg -r tolvo > "$work/dpkg-remove.log" 2>&1
-  [ ! -e "$installed" ]
-  record deb-remove $? "dpkg -r tolvo left $(ls /usr/lib/vst 2>/dev/null | wc -l) files in /usr/lib/vst"
+  [ ! -e "$installed" ] && [ ! -e "$installed_lv2" ]
+  record deb-remove $? "dpkg -r tolvo left $(ls /usr/lib/vst 2>/dev/null | wc -l) files in /usr/lib/vst, $(ls "$installed_lv2" 2>/dev/null | wc -l) in $installed_lv2"
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_cases

@@ -12,6 +12,7 @@ packages=(
   wine wine64 dpkg-dev
   ardour x11-utils python3
   clang libclang-rt-14-dev
+  lv2-dev sordi lilv-utils jalv jackd2 xdotool
 )
 
 missing=()

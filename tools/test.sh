@@ -28,6 +28,10 @@ tsan_tests() {
 }
 release_build() { configure_release_tree build/release && cmake --build build/release -j"$jobs"; }
 release_tests() { ctest --test-dir build/release --output-on-failure -j"$jobs"; }
+ardour_checks() {
+  bash tools/host-check.sh build/release/bin/Tolvo.so \
+    && bash tools/host-check-lv2.sh build/release/bin/Tolvo.lv2
+}
 
 run_stage "ASan+UBSan: build" asan_build
 run_stage "ASan+UBSan: tests" asan_tests
@@ -37,9 +41,9 @@ run_stage "TSan: stress tests" tsan_tests
 run_stage "Windows: libpng and cross build" bash .ci/windows.sh build
 start_stage "Windows: tests under wine" bash .ci/windows.sh test
 run_stage "release: build" release_build
-start_stage "release: Ardour 7 as the host" bash tools/host-check.sh build/release/bin/Tolvo.so
+start_stage "release: Ardour 7 as the host (VST 2, LV2)" ardour_checks
 run_stage "release: tests" release_tests
-collect_stage "release: Ardour 7 as the host"
+collect_stage "release: Ardour 7 as the host (VST 2, LV2)"
 collect_stage "Windows: tests under wine"
 run_stage "release: packages" bash tools/package-check.sh build/release build/windows
 

@@ -2,57 +2,10 @@
 // program counts every operator new while a check is armed.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <vector>
 
+#include "tests/support/engine/AllocationCounter.h"
 #include "tests/support/engine/PlugDriver.h"
-
-namespace {
-
-std::atomic<bool> armed{false};
-std::atomic<long> allocations{0};
-
-void* countedAllocation(std::size_t size)
-{
-    if (armed.load())
-        allocations.fetch_add(1);
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    return countedAllocation(size);
-}
-
-void* operator new[](std::size_t size)
-{
-    return countedAllocation(size);
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace tolvo {
 namespace {
@@ -72,8 +25,7 @@ TEST(NoAllocation, ProcessingAndParameterCalls)
     char text[64] = {};
     void* data = nullptr;
 
-    allocations = 0;
-    armed = true;
+    armAllocationCounter();
     for (int round = 0; round < 50; ++round) {
         plug->processReplacing(inputs, outputs, 4096);
         plug->processDoubleReplacing(dinputs, doutputs, 4096);
@@ -89,17 +41,14 @@ TEST(NoAllocation, ProcessingAndParameterCalls)
         plug->setChunk(data, 56, false);
         plug->resume();
     }
-    armed = false;
-    EXPECT_EQ(allocations.load(), 0);
+    EXPECT_EQ(disarmAllocationCounter(), 0);
 }
 
 TEST(NoAllocation, TheCounterSeesAllocations)
 {
-    allocations = 0;
-    armed = true;
+    armAllocationCounter();
     delete new PlugDriver;
-    armed = false;
-    EXPECT_GT(allocations.load(), 0);
+    EXPECT_GT(disarmAllocationCounter(), 0);
 }
 
 } // namespace

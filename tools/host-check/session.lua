@@ -2,7 +2,7 @@
 --
 --   create DIR NAME EXPORTS CASE...   new session with one mono track: the
 --        check signal, then Tolvo. Each CASE is name=gain,trim,phase,mute,bypass
---        (normalized values); each is set and the range exported as NAME.wav.
+--        (the format's parameter values); each is set and the range exported as NAME.wav.
 --        The last CASE's values stay set and the session is saved.
 --   reload DIR NAME EXPORTS CASE      loads the saved session in this new
 --        process, exports CASE (name only) and saves the session again.
@@ -17,6 +17,10 @@ local kTrackName = "Check"
 local kPresetId = "0c1f5d2a-8e47-4b6b-a3d9-5f2e7c9b1d04"
 
 local mode, dir, name, exports = arg[1], arg[2], arg[3], arg[4]
+-- The VST 2 module, or the LV2 bundle when TOLVO_PLUGIN_FORMAT is lv2; case values are the
+-- host's parameter values of that format.
+local kPluginType = ARDOUR.PluginType.LXVST
+if os.getenv ("TOLVO_PLUGIN_FORMAT") == "lv2" then kPluginType = ARDOUR.PluginType.LV2 end
 
 local function fail (message)
 	print ("error " .. message)
@@ -61,6 +65,14 @@ local function run_case (session, processor, case)
 		index = index + 1
 	end
 	if index ~= 5 then fail ("case needs five values: " .. case) end
+	-- Ardour activates an LV2 insert after an export, not before it: the values just set
+	-- would glide in the cycles before the export. A new activation starts them at target.
+	if kPluginType == ARDOUR.PluginType.LV2 then
+		processor:deactivate ()
+		ARDOUR.LuaAPI.wait_for_process_callback (2, 1000)
+		processor:activate ()
+		ARDOUR.LuaAPI.wait_for_process_callback (2, 1000)
+	end
 	export (session, case_name)
 end
 
@@ -74,7 +86,7 @@ if mode == "create" then
 	local signal = ARDOUR.LuaAPI.new_luaproc (session, "Tolvo Check Signal")
 	if signal:isnil () then fail ("check signal script not found") end
 	track:add_processor_by_index (signal, 0, nil, true)
-	local plugin = ARDOUR.LuaAPI.new_plugin (session, "Tolvo", ARDOUR.PluginType.LXVST, "")
+	local plugin = ARDOUR.LuaAPI.new_plugin (session, "Tolvo", kPluginType, "")
 	if plugin:isnil () then fail ("Tolvo not found") end
 	track:add_processor_by_index (plugin, 1, nil, true)
 	-- Mono straight to the first master channel, without a pan law.

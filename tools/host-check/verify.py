@@ -8,6 +8,7 @@ block layout are written out here independently of the plug-in's code.
 """
 import base64
 import math
+import os
 import re
 import struct
 import subprocess
@@ -19,6 +20,8 @@ FLUSH = 2.0 ** -1021
 TRIM_RANGES = (12.0, 24.0, 36.0)
 STATE_FORMAT = '<7f7i'
 STATE_SIZE = 56
+# The block in an LV2 state file: the property, its base64 text and its type.
+LV2_BLOCK = re.compile(r'(<urn:corvath:tolvo#state> ")([A-Za-z0-9+/=]*)("\^\^xsd:base64Binary)')
 
 # Where the editor's controls draw, as (left, top, right, bottom) in editor
 # coordinates, each grown by CONTROL_MARGIN: fader, dial, the five lamp
@@ -129,16 +132,33 @@ def check_render(args):
 def plugin_state_node(session_file):
     root = ElementTree.parse(session_file).getroot()
     for processor in root.iter('Processor'):
-        if processor.get('type') == 'lxvst' and processor.get('name') == 'Tolvo':
+        if processor.get('type') in ('lxvst', 'lv2') and processor.get('name') == 'Tolvo':
             return processor
     raise ValueError('no Tolvo processor in %s' % session_file)
 
 
+def lv2_state_file(session_file):
+    """The LV2 state Ardour keeps beside the session for the Tolvo insert."""
+    processor = plugin_state_node(session_file)
+    state_dir = processor.find('lv2').get('state-dir')
+    return os.path.join(os.path.dirname(session_file), 'plugins', processor.get('id'),
+                        state_dir, 'state.ttl')
+
+
+def saved_block_text(session_file):
+    processor = plugin_state_node(session_file)
+    if processor.get('type') == 'lv2':
+        match = LV2_BLOCK.search(open(lv2_state_file(session_file), encoding='utf-8').read())
+        return match.group(2) if match else None
+    chunk = processor.find('lxvst/chunk')
+    return chunk.text if chunk is not None else None
+
+
 def saved_block(session_file):
-    chunk = plugin_state_node(session_file).find('lxvst/chunk')
-    if chunk is None or not chunk.text:
+    text = saved_block_text(session_file)
+    if not text:
         raise ValueError('no state block saved')
-    raw = base64.b64decode(chunk.text)
+    raw = base64.b64decode(text)
     if len(raw) != STATE_SIZE:
         raise ValueError('state block of %d bytes' % len(raw))
     return struct.unpack(STATE_FORMAT, raw)
@@ -267,12 +287,14 @@ COMMANDS = {'render': check_render, 'block': check_block, 'edit': edit_state, 's
             'show-editor': show_editor, 'panel': check_panel}
 
 
-def main():
-    if len(sys.argv) < 2 or sys.argv[1] not in COMMANDS:
-        print('usage: verify.py %s ...' % '|'.join(COMMANDS))
+def main(commands=None, program='verify.py'):
+    """Runs the command the arguments name; other scripts pass their own."""
+    commands = commands or COMMANDS
+    if len(sys.argv) < 2 or sys.argv[1] not in commands:
+        print('usage: %s %s ...' % (program, '|'.join(commands)))
         return 2
     try:
-        passed, message = COMMANDS[sys.argv[1]](sys.argv[2:])
+        passed, message = commands[sys.argv[1]](sys.argv[2:])
     except (OSError, ValueError, IndexError, struct.error, ElementTree.ParseError,
             subprocess.CalledProcessError) as error:
         passed, message = False, str(error)
