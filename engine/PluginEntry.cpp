@@ -1,7 +1,6 @@
 // The module's three exports: the plug-in entry under its two names and the
 // version query.
 #include <cstdint>
-#include <new>
 
 #include "engine/Plug.h"
 
@@ -13,8 +12,13 @@ TOLVO_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
         return nullptr;
     if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
         return nullptr;
-    Plug* instance = new (std::nothrow) Plug(audioMaster);
-    return instance ? instance->getAeffect() : nullptr;
+    // No exception reaches the host: an instance that cannot be built
+    // (memory ran out while constructing it) is answered as none.
+    try {
+        return (new Plug(audioMaster))->getAeffect();
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 // The older entry name. A C++ function cannot be called main unless it returns

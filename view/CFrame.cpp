@@ -453,6 +453,7 @@ void CFrame::windowInputDelivered()
 
 void CFrame::windowPaint(void* device, const CRect& update)
 {
+    paints.fetch_add(1, std::memory_order_relaxed);
     auto* context = new CDrawContext(this, device, window ? window->handle() : nullptr);
     drawRect(context, update);
     context->forget();

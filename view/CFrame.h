@@ -87,6 +87,9 @@ public:
     // the frame: views whose picture follows the pointer compare it with the
     // count at their last draw instead of asking where the pointer is.
     uint32_t getPointerEventCount() const { return pointerEvents.load(std::memory_order_relaxed); }
+    // Counts the areas the window had painted: an idle that drew nothing
+    // leaves it as it was.
+    uint32_t getPaintCount() const { return paints.load(std::memory_order_relaxed); }
 
     // A new counted drawing context on the frame's window.
     CDrawContext* createDrawContext();
@@ -118,6 +121,7 @@ private:
 
     std::unique_ptr<PlatformWindow> window;
     std::atomic<uint32_t> pointerEvents{0};
+    std::atomic<uint32_t> paints{0};
 };
 
 } // namespace gui

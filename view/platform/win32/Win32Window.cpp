@@ -97,6 +97,7 @@ Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWin
 
 Win32Window::~Win32Window()
 {
+    showHiddenPointer();
     if (defaultCursorStored)
         SetCursor(defaultCursor);
     dropBackBuffer();
@@ -143,6 +144,7 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_DESTROY: {
         HWND destroyed = hwnd;
+        showHiddenPointer();
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd = nullptr;
         listener->windowDestroyed();
