@@ -109,9 +109,9 @@ private:
     // last draw.
     void markDirtyIfMeterChanged();
 
-    CDIB* cap;
-    CDIB* capMask;
-    CDIB* meterStrip;
+    gui::OwnedReference<CDIB> cap;
+    gui::OwnedReference<CDIB> capMask;
+    gui::OwnedReference<CDIB> meterStrip;
     BitmapFont font;
     int32_t stripRowBytes;
     MeterRows rows;

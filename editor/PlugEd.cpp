@@ -99,7 +99,9 @@ void PlugEd::addToFrame(gui::CView* view)
     try {
         frame->addView(view);
     } catch (...) {
-        view->forget();
+        // Once among the frame's views, the frame releases it with the rest.
+        if (!frame->isChild(view))
+            view->forget();
         throw;
     }
 }
@@ -153,9 +155,7 @@ void PlugEd::close()
         muteSwitch = nullptr;
         bypassSwitch = nullptr;
         std::fill(std::begin(readoutLevels), std::end(readoutLevels), kNoLevel);
-        gui::CFrame* closing = frame;
-        frame = nullptr;
-        closing->forget();
+        releaseFrame();
     }
     AEffGUIEditor::close();
 }

@@ -10,11 +10,11 @@ TOLVO_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 {
     if (!audioMaster)
         return nullptr;
-    if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
-        return nullptr;
-    // No exception reaches the host: an instance that cannot be built
-    // (memory ran out while constructing it) is answered as none.
+    // No exception crosses back into the host: an instance that cannot be
+    // built (memory ran out while constructing it) is answered as none.
     try {
+        if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
+            return nullptr;
         return (new Plug(audioMaster))->getAeffect();
     } catch (...) {
         return nullptr;

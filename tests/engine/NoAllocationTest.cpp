@@ -3,59 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "tests/engine/support/PlugDriver.h"
-
-namespace {
-
-std::atomic<bool> armed{false};
-std::atomic<long> allocations{0};
-
-void* countedAllocation(std::size_t size)
-{
-    if (armed.load())
-        allocations.fetch_add(1);
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    return countedAllocation(size);
-}
-
-void* operator new[](std::size_t size)
-{
-    return countedAllocation(size);
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
+#include "tests/support/CountedAllocation.h"
 
 namespace tolvo {
 namespace {
+
+std::atomic<bool>& armed = CountedAllocation::armed;
+std::atomic<long>& allocations = CountedAllocation::count;
 
 TEST(NoAllocation, ProcessingAndParameterCalls)
 {

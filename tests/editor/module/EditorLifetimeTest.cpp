@@ -184,6 +184,37 @@ TEST_F(EditorLifetimeTest, ClosingWithTypedGainTextCommitsNothing)
     EXPECT_EQ(picture(kGainField), fieldBefore) << "the reopened field shows the engine's text";
 }
 
+TEST_F(EditorLifetimeTest, HostClosingTheEditorInItsAnswerToTheEditsEndIsSafe)
+{
+    openEditor();
+    AEffect* effect = plugin->effect();
+    HostLog::instance().setCallHook([effect](const HostCall& call) {
+        if (call.opcode == audioMasterEndEdit && call.effect == effect)
+            effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
+    });
+    HostLog::instance().clear();
+    startDrag(kCapAtZeroDecibels);
+    input->release(MouseButton::Left);
+    pump(60);
+    const std::vector<HostCall> dragged = gestureOf(0);
+
+    // The same through the Gain entry: Return ends its edit.
+    openEditor();
+    click(kGainFieldInside);
+    input->type("3");
+    input->press(EditKey::Return);
+    pump(60);
+    HostLog::instance().setCallHook(nullptr);
+
+    expectOneWholeGesture(dragged);
+    EXPECT_EQ(childWindowCount(host->handle()), 0) << "the window went once its dispatch returned";
+    EXPECT_TRUE(eventually(pointerVisible));
+    // The typed 3 dB was committed; the cap goes back to 0 dB for the next drag.
+    plugin->setParameter(0, 0.5f);
+    openEditor();
+    expectDragHidesAndShowsThePointer(*input, kCapAtZeroDecibels, [this] { pump(30); });
+}
+
 TEST_F(EditorLifetimeTest, SecondEditorHidesAndShowsThePointerAfterTheFirstClosedInMidDrag)
 {
     PluginInstance second(builtModule());

@@ -248,6 +248,8 @@ HDC Win32Window::backBuffer(HDC windowDevice)
 
 void Win32Window::dropBackBuffer()
 {
+    if (bufferDevice)
+        listener->windowDeviceReplaced();
     if (bufferDevice && bufferOldBitmap)
         SelectObject(bufferDevice, bufferOldBitmap);
     if (bufferBitmap)

@@ -441,6 +441,7 @@ void X11Window::setSize(int32_t newWidth, int32_t newHeight)
     width = newWidth;
     height = newHeight;
     XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    listener->windowDeviceReplaced();
     backBuffer->resize(width, height);
     damage.setBounds(CRect(0, 0, width, height));
     invalidRect(CRect(0, 0, width, height));

@@ -1,0 +1,63 @@
+// The replaced global allocation functions behind CountedAllocation.
+#include "tests/support/CountedAllocation.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace tolvo {
+
+std::atomic<bool> CountedAllocation::armed{false};
+std::atomic<long> CountedAllocation::count{0};
+std::atomic<long> CountedAllocation::failing{0};
+std::atomic<bool> CountedAllocation::failed{false};
+
+} // namespace tolvo
+
+namespace {
+
+void* countedAllocation(std::size_t size)
+{
+    using tolvo::CountedAllocation;
+    if (CountedAllocation::armed.load()) {
+        const long number = CountedAllocation::count.fetch_add(1) + 1;
+        if (number == CountedAllocation::failing.load()) {
+            CountedAllocation::failed = true;
+            throw std::bad_alloc();
+        }
+    }
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    return countedAllocation(size);
+}
+
+void* operator new[](std::size_t size)
+{
+    return countedAllocation(size);
+}
+
+void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete[](void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
