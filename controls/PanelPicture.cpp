@@ -20,8 +20,8 @@ PanelPicture::PanelPicture(const CDIB* panel, const gui::CRect& area)
 
 PanelPicture::~PanelPicture()
 {
-    background->forget();
-    work->forget();
+    background.reset();
+    work.reset();
 }
 
 uint8_t* PanelPicture::compose()

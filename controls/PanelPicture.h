@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/CBaseObject.h"
 #include "view/CRect.h"
 
 #include <cstdint>
@@ -29,8 +30,8 @@ public:
     // Commits the work image and draws it at the area, source offset (0, 0).
     void present(gui::CDrawContext* context);
 
-    CDIB* getWork() const { return work; }
-    CDIB* getBackground() const { return background; }
+    CDIB* getWork() const { return work.get(); }
+    CDIB* getBackground() const { return background.get(); }
     const gui::CRect& getArea() const { return area; }
     int32_t getWidth() const { return width; }
     int32_t getHeight() const { return height; }
@@ -40,8 +41,8 @@ private:
     gui::CRect area;
     int32_t width;
     int32_t height;
-    CDIB* background;
-    CDIB* work;
+    gui::OwnedReference<CDIB> background;
+    gui::OwnedReference<CDIB> work;
     int32_t rowBytes;
 };
 

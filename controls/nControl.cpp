@@ -3,6 +3,7 @@
 #include "controls/CDIB.h"
 #include "view/CFrame.h"
 #include "view/CursorFunctions.h"
+#include "view/PlatformWindow.h"
 
 nControl::nControl(const gui::CRect& size, gui::CControlListener* listener, int32_t tag, CDIB* background,
                    float initialValue)
@@ -54,19 +55,38 @@ bool nControl::hits(const gui::CPoint& where, int32_t leftInset) const
     return where.x >= left + leftInset && where.x <= right && where.y >= top && where.y <= bottom;
 }
 
+bool nControl::removed(gui::CView* parent)
+{
+    if (dragging)
+        endGesture();
+    return CControl::removed(parent);
+}
+
 void nControl::beginDrag()
 {
     beginEdit();
     cursorSaved = gui::getCursorPosition(savedCursorX, savedCursorY);
-    gui::hideCursor(true);
+    hidePointer(true);
     dragging = true;
 }
 
 void nControl::endDrag(int32_t cursorShiftY)
 {
-    dragging = false;
-    endEdit();
     if (cursorSaved)
         gui::setCursorPosition(savedCursorX, savedCursorY + cursorShiftY);
-    gui::hideCursor(false);
+    endGesture();
+}
+
+void nControl::endGesture()
+{
+    dragging = false;
+    hidePointer(false);
+    endEdit();
+}
+
+void nControl::hidePointer(bool hide)
+{
+    gui::PlatformWindow* window = parentFrame ? parentFrame->getPlatformWindow() : nullptr;
+    if (window)
+        window->hidePointer(hide);
 }

@@ -13,30 +13,35 @@ class CDIB;
 // draw composes into (PanelPicture); its own value, the position, replaces
 // the framework's value; its edits reach the frame (and so the host) only.
 // It also holds what the dragging controls share: the inclusive hit test,
-// the reset gesture and the hidden pointer during a drag.
+// the reset gesture and the hidden pointer during a drag. A drag still in
+// progress when the control leaves its frame ends there as a release would.
 //
-// Threads: setValue and getValue may come from the host's parameter thread
-// (through the editor) while the window thread draws; they store and read
-// single atomic scalars. Everything else (construction, mouse, draw, edits)
-// runs on the window thread.
+// Threads: [UI] is the window thread (the one the host sends the editor
+// opcodes from); the editor applies host changes to these controls at idle,
+// so every operation here is [UI]. getValue and setValue store and read one
+// atomic scalar, which is what lets the draw read the position safely.
 class nControl : public gui::CControl {
 public:
-    // The rectangle must be in frame coordinates; the part of it outside the
-    // panel image gets a zero (transparent) background.
+    // [UI] The rectangle must be in frame coordinates; the part of it outside
+    // the panel image gets a zero (transparent) background.
     nControl(const gui::CRect& size, gui::CControlListener* listener, int32_t tag, CDIB* background,
              float initialValue);
     ~nControl() override;
 
-    // Controls of this family are not copied: answers none.
+    // [UI] Controls of this family are not copied: answers none.
     gui::CView* newCopy() const override;
-    // Stores any float as it is (no clamping, no redraw).
+    // [UI] Stores any float as it is (no clamping, no redraw).
     void setValue(float newValue) override;
+    // [UI]
     float getValue() const override;
-    // The frame's begin and end of an edit for the tag; nothing else.
+    // [UI] The frame's begin and end of an edit for the tag; nothing else.
     void beginEdit() override;
     void endEdit() override;
+    // [UI] Leaving the frame ends a drag in progress: the edit ends with the
+    // host and the pointer shows again where it is, without being moved.
+    bool removed(gui::CView* parent) override;
 
-    // The last composed picture and the panel copy, control-sized.
+    // [UI] The last composed picture and the panel copy, control-sized.
     const CDIB* getWorkImage() const { return picture.getWork(); }
     const CDIB* getBackgroundImage() const { return picture.getBackground(); }
     float getResetValue() const { return resetValue; }
@@ -56,6 +61,11 @@ protected:
     // A drag's end: the frame's end of the edit, the pointer put back where
     // the drag began moved down by cursorShiftY pixels, and shown again.
     void endDrag(int32_t cursorShiftY);
+    // The pointer shown over the frame's window again and the frame's end of
+    // the edit; the part of a drag's end that never moves the pointer.
+    void endGesture();
+    // Hides or shows the pointer over the frame's window.
+    void hidePointer(bool hide);
 
     PanelPicture picture;
     const int32_t left;

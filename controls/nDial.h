@@ -12,9 +12,8 @@
 // of the larger movement (right and up turn it clockwise), a tenth of that
 // with Shift.
 //
-// Threads: setValue and getValue may come from the host's parameter thread
-// (through the editor); they store and read one atomic scalar. The mouse
-// and draw run on the window thread.
+// Threads: every operation is [UI], the window thread. Host changes reach the
+// dial at the editor's idle, never from a host thread.
 class nDial : public nControl {
 public:
     // resetValue is both the first value and the one the reset gesture

@@ -33,12 +33,7 @@ nFader::nFader(const gui::CRect& size, int32_t tag, gui::CControlListener* liste
     setValue(initialValue);
 }
 
-nFader::~nFader()
-{
-    cap->forget();
-    capMask->forget();
-    meterStrip->forget();
-}
+nFader::~nFader() = default;
 
 float nFader::positionToLevel(float p) const
 {

@@ -20,11 +20,11 @@
 // the effective value is (S R^(2f-1) v^3)^(1/3), S shifting the window down
 // so that its top never passes +18.06 dB.
 //
-// Threads: setValue and getValue may run on the host's parameter thread
-// (through the editor), where setValue can also move fine mode's window;
-// every field they touch is an atomic scalar. The other operations
-// (setMeterLevels, setHoldLevels, setPostFader, setFineMode from the idle
-// step, the mouse and draw) run on the window thread.
+// Threads: every operation is [UI], the window thread; host changes reach the
+// fader at the editor's idle. The fader must never be handed to a host thread:
+// in fine mode setValue stores the window's scale, ratio, base and position
+// one by one, so a draw or another setValue running meanwhile would see a
+// window that is half moved.
 class nFader : public nControl {
 public:
     static constexpr int32_t kTravel = 352;
@@ -118,9 +118,9 @@ private:
     // last draw.
     void markDirtyIfMeterChanged();
 
-    CDIB* cap;
-    CDIB* capMask;
-    CDIB* meterStrip;
+    gui::OwnedReference<CDIB> cap;
+    gui::OwnedReference<CDIB> capMask;
+    gui::OwnedReference<CDIB> meterStrip;
     BitmapFont font;
     int32_t stripRowBytes;
     MeterRows rows;

@@ -87,16 +87,15 @@ nSplash::nSplash(const CRect& size, int32_t tag, gui::CControlListener* listener
     if (settings)
         settings->loadDefaults(savedSettings);
 
-    auto* pageImage = new CDIB(pageId);
+    const gui::OwnedReference<CDIB> pageImage(new CDIB(pageId));
     if (pageImage->getPixels()) {
         pageRect = CRect(0, 0, pageImage->getWidth(), pageImage->getHeight());
-        page = std::make_unique<PanelPicture>(pageImage, pageRect);
+        page = std::make_unique<PanelPicture>(pageImage.get(), pageRect);
     }
-    pageImage->forget();
 
-    logo = new CDIB(logoId);
-    selector = new CDIB(selectorId);
-    buttonImage = new CDIB(buttonImageId);
+    logo.reset(new CDIB(logoId));
+    selector.reset(new CDIB(selectorId));
+    buttonImage.reset(new CDIB(buttonImageId));
 
     for (int group = 0; group < kGroupCount; ++group) {
         const GroupLayout& layout = kGroups[group];
@@ -107,12 +106,7 @@ nSplash::nSplash(const CRect& size, int32_t tag, gui::CControlListener* listener
     std::copy(std::begin(kButtons), std::end(kButtons), buttonRects);
 }
 
-nSplash::~nSplash()
-{
-    buttonImage->forget();
-    selector->forget();
-    logo->forget();
-}
+nSplash::~nSplash() = default;
 
 int32_t nSplash::shownOption(int group, int32_t word)
 {

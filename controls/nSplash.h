@@ -85,8 +85,8 @@ private:
     // The page image, kept as the page picture's background; none when the
     // resource could not be read.
     std::unique_ptr<PanelPicture> page;
-    CDIB* logo;
-    CDIB* buttonImage;
-    CDIB* selector;
+    gui::OwnedReference<CDIB> logo;
+    gui::OwnedReference<CDIB> buttonImage;
+    gui::OwnedReference<CDIB> selector;
     int32_t draggedGroup = -1;
 };

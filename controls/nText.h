@@ -22,10 +22,9 @@ class StringValParameter;
 // entry means before the outer listener hears of it. A text wider than the
 // field is not painted at all.
 //
-// Threads: setValue and setDirty may come from the host's parameter thread;
-// they only store the value and mark the text to be formed again, which the
-// window thread does before it draws or reads the text. Everything else runs
-// on the window thread.
+// Threads: every operation is [UI], the window thread; the editor hands host
+// changes to the fields at its idle. setValue only stores the value and marks
+// the text to be formed again, which happens before the next draw or read.
 class nText : public gui::CTextEdit, public gui::CControlListener {
 public:
     // Paints into the rectangle given here, even when the view size is

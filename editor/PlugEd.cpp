@@ -58,7 +58,14 @@ bool PlugEd::open(void* parentWindow)
     if (frame)
         close();
     AEffGUIEditor::open(parentWindow);
-    return buildWindow();
+    // Memory running out while the window is built: whatever was built goes
+    // again and the host hears of a failed open.
+    try {
+        return buildWindow();
+    } catch (...) {
+        close();
+        return false;
+    }
 }
 
 bool PlugEd::buildWindow()
@@ -82,68 +89,78 @@ bool PlugEd::buildWindow()
 // The three images are loaded on the first open and kept until the editor ends.
 void PlugEd::loadImages()
 {
-    if (background)
-        return;
-    background = new CDIB(kPanel);
-    background->remember();
-    smallDigits = new CDIB(kSmallDigits);
-    largeDigits = new CDIB(kLargeDigits);
+    if (!background) {
+        background = new CDIB(kPanel);
+        background->remember();
+    }
+    if (!smallDigits)
+        smallDigits = new CDIB(kSmallDigits);
+    if (!largeDigits)
+        largeDigits = new CDIB(kLargeDigits);
+}
+
+void PlugEd::addToFrame(gui::CView* view)
+{
+    try {
+        frame->addView(view);
+    } catch (...) {
+        // Once among the frame's views, the frame releases it with the rest.
+        if (!frame->isChild(view))
+            view->forget();
+        throw;
+    }
 }
 
 void PlugEd::buildControls()
 {
-    gui::CFrame* editorFrame = frame;
-
     fader = new nFader(kFaderRect, kParamGain, this, kFaderCap, kCapMask, kMeterStrip, smallDigits,
                        background, plug->getParameter(kParamGain));
-    editorFrame->addView(fader);
+    addToFrame(fader);
     fader->setFineMode(settings->get(kSettingDefaultMode) != 0, settings->fineRange());
 
     auto* dial = new nDial(kTrimDialRect, this, kParamTrim, background, kDialResetValue);
     dial->setValue(plug->getParameter(kParamTrim));
-    editorFrame->addView(dial);
+    addToFrame(dial);
 
     auto* flip = new nSwitch(kFlipRect, this, kParamPhase, kFlipStrip, plug->getParameter(kParamPhase));
-    editorFrame->addView(flip);
+    addToFrame(flip);
 
     muteSwitch = new nSwitch(kMuteRect, this, kParamMute, kMuteStrip, plug->getParameter(kParamMute));
-    editorFrame->addView(muteSwitch);
+    addToFrame(muteSwitch);
 
     bypassSwitch = new nSwitch(kBypassRect, this, kParamBypass, kBypassStrip, plug->getParameter(kParamBypass));
-    editorFrame->addView(bypassSwitch);
+    addToFrame(bypassSwitch);
 
     auto* pre = new nSwitch(kPreRect, this, kTagPre, kPreStrip, preValue.load(std::memory_order_relaxed));
-    editorFrame->addView(pre);
+    addToFrame(pre);
 
     auto* fine = new nSwitch(kFineRect, this, kTagFine, kFineStrip, fineValue.load(std::memory_order_relaxed));
-    editorFrame->addView(fine);
+    addToFrame(fine);
 
     for (auto [tag, place] : {std::pair{kParamGain, kGainFieldRect}, std::pair{kParamTrim, kTrimFieldRect}}) {
         auto* field = new nText(place, tag, this, largeDigits, background, this, true);
-        editorFrame->addView(field);
+        addToFrame(field);
         field->setViewSize(grownField(place), true);
     }
     for (auto [tag, place] : {std::pair{kTagPeak, kPeakRect}, std::pair{kTagRms, kRmsRect}})
-        editorFrame->addView(new nText(place, tag, this, smallDigits, background, this, false));
+        addToFrame(new nText(place, tag, this, smallDigits, background, this, false));
 
     splash = new nSplash(kLogoRect, kTagSettings, this, kLogo, kSettingsPage, kOptionMarker,
                          kSettingsButtons, &settingsStore, largeDigits);
-    editorFrame->addView(splash);
+    addToFrame(splash);
 }
 
 void PlugEd::close()
 {
+    // No host thread may still reach a control when the frame goes.
+    bridge.withdraw();
     if (frame) {
-        // No host thread may still reach a control when the frame goes.
-        bridge.withdraw();
         splash = nullptr;
         fader = nullptr;
         muteSwitch = nullptr;
         bypassSwitch = nullptr;
         std::fill(std::begin(readoutLevels), std::end(readoutLevels), kNoLevel);
-        gui::CFrame* closing = frame;
-        frame = nullptr;
-        closing->forget();
+        releaseFrame();
     }
     AEffGUIEditor::close();
 }

@@ -33,6 +33,10 @@ class nSplash;
 class nSwitch;
 struct PlugChunk;
 
+namespace gui {
+class CView;
+}
+
 class PlugEd : public gui::AEffGUIEditor,
                public gui::CControlListener,
                public StringValParameter,
@@ -81,6 +85,8 @@ public:
 private:
     void loadImages();
     void buildControls();
+    // Gives a new view to the frame; one the frame could not take is released.
+    void addToFrame(gui::CView* view);
     void pushToControls(int32_t tag, float value);
     void showLevel(int readout, int32_t tag, float level);
     void applyHostChanges();

@@ -100,13 +100,13 @@ int32_t PlugEd::controlModifierClicked(gui::CControl*, gui::CButtonState)
 
 void PlugEd::idle()
 {
-    if (!frame)
-        return;
-    applyHostChanges();
-    if (splash && splash->getValue() == 0.0f)
-        refreshMetersAndLamps();
-    if (splash)
-        splash->refresh();
+    if (frame) {
+        applyHostChanges();
+        if (splash && splash->getValue() == 0.0f)
+            refreshMetersAndLamps();
+        if (splash)
+            splash->refresh();
+    }
     AEffGUIEditor::idle();
 }
 

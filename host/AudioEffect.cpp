@@ -9,50 +9,76 @@ AudioEffect* instanceOf(AEffect* effect)
     return effect ? static_cast<AudioEffect*>(effect->object) : nullptr;
 }
 
-VstIntPtr dispatchEntry(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
-                        void* ptr, float opt)
+// Runs an entry's work on the instance; no exception unwinds into the host's
+// frames: a call that throws answers the fallback.
+template <typename Result, typename Work>
+Result guarded(AEffect* effect, Result fallback, Work work)
 {
     AudioEffect* instance = instanceOf(effect);
     if (!instance)
-        return 0;
-    VstIntPtr result = instance->dispatcher(opcode, index, value, ptr, opt);
+        return fallback;
+    try {
+        return work(*instance);
+    } catch (...) {
+        return fallback;
+    }
+}
+
+VstIntPtr dispatchEntry(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                        void* ptr, float opt)
+{
     if (opcode == effClose) {
+        AudioEffect* instance = instanceOf(effect);
+        if (!instance)
+            return 0;
+        guarded(effect, VstIntPtr(0), [&](AudioEffect& closing) {
+            return closing.dispatcher(opcode, index, value, ptr, opt);
+        });
         delete instance;
         return 1;
     }
-    return result;
+    return guarded(effect, VstIntPtr(0), [&](AudioEffect& instance) {
+        return instance.dispatcher(opcode, index, value, ptr, opt);
+    });
 }
 
 void processEntry(AEffect* effect, float** inputs, float** outputs, VstInt32 sampleFrames)
 {
-    if (AudioEffect* instance = instanceOf(effect))
-        instance->process(inputs, outputs, sampleFrames);
+    guarded(effect, 0, [&](AudioEffect& instance) {
+        instance.process(inputs, outputs, sampleFrames);
+        return 0;
+    });
 }
 
 void processReplacingEntry(AEffect* effect, float** inputs, float** outputs,
                            VstInt32 sampleFrames)
 {
-    if (AudioEffect* instance = instanceOf(effect))
-        instance->processReplacing(inputs, outputs, sampleFrames);
+    guarded(effect, 0, [&](AudioEffect& instance) {
+        instance.processReplacing(inputs, outputs, sampleFrames);
+        return 0;
+    });
 }
 
 void processDoubleReplacingEntry(AEffect* effect, double** inputs, double** outputs,
                                  VstInt32 sampleFrames)
 {
-    if (AudioEffect* instance = instanceOf(effect))
-        instance->processDoubleReplacing(inputs, outputs, sampleFrames);
+    guarded(effect, 0, [&](AudioEffect& instance) {
+        instance.processDoubleReplacing(inputs, outputs, sampleFrames);
+        return 0;
+    });
 }
 
 void setParameterEntry(AEffect* effect, VstInt32 index, float value)
 {
-    if (AudioEffect* instance = instanceOf(effect))
-        instance->setParameter(index, value);
+    guarded(effect, 0, [&](AudioEffect& instance) {
+        instance.setParameter(index, value);
+        return 0;
+    });
 }
 
 float getParameterEntry(AEffect* effect, VstInt32 index)
 {
-    AudioEffect* instance = instanceOf(effect);
-    return instance ? instance->getParameter(index) : 0.0f;
+    return guarded(effect, 0.0f, [&](AudioEffect& instance) { return instance.getParameter(index); });
 }
 
 } // namespace

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git ninja-build ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libpng-dev zlib1g-dev libcairo2-dev libx11-dev libxext-dev libxtst-dev libsndfile1-dev
+  libpng-dev zlib1g-dev libcairo2-dev libx11-dev libxext-dev libxtst-dev libxfixes-dev libsndfile1-dev
   fonts-liberation fonts-dejavu-core imagemagick xvfb xauth
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 dpkg-dev

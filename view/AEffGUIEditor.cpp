@@ -28,6 +28,31 @@ AEffGUIEditor::~AEffGUIEditor()
         frame->forget();
         frame = nullptr;
     }
+    if (retiredFrame)
+        retiredFrame->forget();
+}
+
+void AEffGUIEditor::releaseFrame()
+{
+    CFrame* closing = frame;
+    frame = nullptr;
+    if (!closing)
+        return;
+    releaseRetiredFrame();
+    if (closing->isDispatching() && !retiredFrame) {
+        closing->setOpenFlag(false);
+        retiredFrame = closing;
+        return;
+    }
+    closing->forget();
+}
+
+void AEffGUIEditor::releaseRetiredFrame()
+{
+    if (retiredFrame && !retiredFrame->isDispatching()) {
+        retiredFrame->forget();
+        retiredFrame = nullptr;
+    }
 }
 
 bool AEffGUIEditor::getRect(ERect** out)
@@ -40,17 +65,20 @@ bool AEffGUIEditor::getRect(ERect** out)
 
 bool AEffGUIEditor::open(void* window)
 {
+    releaseRetiredFrame();
     systemWindow = window;
     return false;
 }
 
 void AEffGUIEditor::close()
 {
+    releaseRetiredFrame();
     systemWindow = nullptr;
 }
 
 void AEffGUIEditor::idle()
 {
+    releaseRetiredFrame();
     if (frame && !inIdle)
         frame->idle();
 }

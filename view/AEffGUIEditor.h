@@ -41,12 +41,21 @@ public:
     void endEdit(int32_t index) override;
 
 protected:
+    // Lets the frame go: at once, or, when a host closes the editor from
+    // inside the frame's own dispatch (in its answer to an edit's end), once
+    // that dispatch has returned.
+    void releaseFrame();
+
     ERect rect{};
     uint32_t lastTicks;
     bool inIdle = false;
 
 private:
+    // Deletes a frame released in its own dispatch, when that has returned.
+    void releaseRetiredFrame();
+
     AudioEffectX* instance;
+    CFrame* retiredFrame = nullptr;
 };
 
 } // namespace gui

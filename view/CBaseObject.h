@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace gui {
 
@@ -32,5 +33,17 @@ public:
 private:
     int32_t nbReference = 1;
 };
+
+// Gives back one reference when it goes, so that a member holding one is
+// released also when its constructor throws half way.
+struct ReleaseReference {
+    void operator()(CBaseObject* object) const
+    {
+        if (object)
+            object->forget();
+    }
+};
+template <typename Object>
+using OwnedReference = std::unique_ptr<Object, ReleaseReference>;
 
 } // namespace gui

@@ -11,14 +11,12 @@ namespace gui {
 
 CBitmap::CBitmap(const CResourceDescription& description) : resourceDesc(description)
 {
-    GDIPlusGlobals::enter();
-    loadFromResource(description);
+    GDIPlusGlobals::enterFor([&] { loadFromResource(description); });
 }
 
 CBitmap::CBitmap(CFrame*, int32_t width, int32_t height) : width(width), height(height)
 {
-    GDIPlusGlobals::enter();
-    graphicsImage = GraphicsImage::createBlank(width, height);
+    GDIPlusGlobals::enterFor([&] { graphicsImage = GraphicsImage::createBlank(width, height); });
 }
 
 CBitmap::~CBitmap()

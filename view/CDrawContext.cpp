@@ -40,6 +40,20 @@ CDrawContext::~CDrawContext()
         releaseWindowDevice(window, device);
 }
 
+void CDrawContext::restoreDefaults()
+{
+    offset = CPoint();
+    penLoc = CPoint();
+    if (window)
+        screenOffset = windowScreenOffset(window);
+    setLineWidth(kDefaultLineWidth);
+    setLineStyle(kLineSolid);
+    setDrawMode(kCopyMode);
+    if (frame)
+        setClipRect(frame->getViewSize());
+    initDefaults();
+}
+
 void CDrawContext::initDefaults()
 {
     // The pen starts opaque black of width 1 and the brushes opaque black;

@@ -33,6 +33,11 @@ public:
     CDrawContext(CFrame* frame, void* device, void* window);
     ~CDrawContext() override;
 
+    // Back to the state of a new context on the same device: no offset, the
+    // frame's size as the clip, the default pen, colours and font. A context
+    // kept for many paints starts each one like this.
+    void restoreDefaults();
+
     void moveTo(const CPoint& point);
     void lineTo(const CPoint& point);
     void drawRect(const CRect& rect, CDrawStyle style = kDrawStroked);
@@ -97,7 +102,8 @@ private:
     CFontDesc* font = nullptr;
     CColor fontColor;
     CPoint penLoc;
-    int32_t lineWidth = 1;
+    static constexpr int32_t kDefaultLineWidth = 1;
+    int32_t lineWidth = kDefaultLineWidth;
     CColor frameColor;
     CColor fillColor;
     CLineStyle lineStyle = kLineSolid;

@@ -22,9 +22,10 @@ CFrame::CFrame(const CRect& size, void* parentWindow, GUIEditorInterface* editor
 {
     parentFrame = this;
     attachedToParent = true;
-    GDIPlusGlobals::enter();
-    if (parentWindow)
-        window.reset(PlatformWindow::create(parentWindow, size.width(), size.height(), this));
+    GDIPlusGlobals::enterFor([&] {
+        if (parentWindow)
+            window.reset(PlatformWindow::create(parentWindow, size.width(), size.height(), this));
+    });
 }
 
 CFrame::~CFrame()
@@ -36,6 +37,7 @@ CFrame::~CFrame()
     // window.
     removeAll(true);
     parentFrame = nullptr;
+    windowDeviceReplaced();
     window.reset();
     GDIPlusGlobals::exit();
 }
@@ -158,6 +160,7 @@ bool CFrame::onWheel(const CPoint& where, CMouseWheelAxis axis, float distance, 
 
 int32_t CFrame::onKeyDown(VstKeyCode& key)
 {
+    const DispatchScope scope(*this);
     if (window && window->takeHostKey(key))
         return 1;
     int32_t result = -1;
@@ -174,6 +177,7 @@ int32_t CFrame::onKeyDown(VstKeyCode& key)
 
 int32_t CFrame::onKeyUp(VstKeyCode& key)
 {
+    const DispatchScope scope(*this);
     int32_t result = -1;
     if (focusView)
         result = focusView->onKeyUp(key);
@@ -250,6 +254,7 @@ void CFrame::idle()
 {
     if (!open)
         return;
+    const DispatchScope scope(*this);
     invalidateDirtyViews();
     if (window)
         window->idle();
@@ -421,41 +426,60 @@ CDrawContext* CFrame::createDrawContext()
 
 CMouseEventResult CFrame::windowMouseDown(CPoint where, CButtonState buttons)
 {
+    const DispatchScope scope(*this);
     return onMouseDown(where, buttons);
 }
 
 void CFrame::windowMouseUp(CPoint where, CButtonState buttons)
 {
+    const DispatchScope scope(*this);
     pointerEvents.fetch_add(1, std::memory_order_relaxed);
     onMouseUp(where, buttons);
 }
 
 void CFrame::windowMouseMoved(CPoint where, CButtonState buttons)
 {
+    const DispatchScope scope(*this);
     onMouseMoved(where, buttons);
 }
 
 void CFrame::windowMouseExited(CPoint where, CButtonState buttons)
 {
+    const DispatchScope scope(*this);
     onMouseExited(where, buttons);
 }
 
 void CFrame::windowWheel(CPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons)
 {
+    const DispatchScope scope(*this);
     onWheel(where, axis, distance, buttons);
 }
 
 void CFrame::windowInputDelivered()
 {
+    const DispatchScope scope(*this);
     if (open)
         invalidateDirtyViews();
 }
 
 void CFrame::windowPaint(void* device, const CRect& update)
 {
-    auto* context = new CDrawContext(this, device, window ? window->handle() : nullptr);
-    drawRect(context, update);
-    context->forget();
+    const DispatchScope scope(*this);
+    paints.fetch_add(1, std::memory_order_relaxed);
+    if (paintContext && paintContext->getDevice() != device)
+        windowDeviceReplaced();
+    if (paintContext)
+        paintContext->restoreDefaults();
+    else
+        paintContext = new CDrawContext(this, device, window ? window->handle() : nullptr);
+    drawRect(paintContext, update);
+}
+
+void CFrame::windowDeviceReplaced()
+{
+    if (paintContext)
+        paintContext->forget();
+    paintContext = nullptr;
 }
 
 void CFrame::windowDestroyed()

@@ -87,11 +87,17 @@ public:
     // the frame: views whose picture follows the pointer compare it with the
     // count at their last draw instead of asking where the pointer is.
     uint32_t getPointerEventCount() const { return pointerEvents.load(std::memory_order_relaxed); }
+    // Counts the areas the window had painted: an idle that drew nothing
+    // leaves it as it was.
+    uint32_t getPaintCount() const { return paints.load(std::memory_order_relaxed); }
 
     // A new counted drawing context on the frame's window.
     CDrawContext* createDrawContext();
     // The native window, or none.
     PlatformWindow* getPlatformWindow() const { return window.get(); }
+    // True while the frame handles its window's input, paint or idle, or a
+    // key: it must not be destroyed before that has returned.
+    bool isDispatching() const { return dispatchDepth > 0; }
 
 protected:
     GUIEditorInterface* editor = nullptr;
@@ -112,12 +118,30 @@ private:
                      CButtonState buttons) override;
     void windowInputDelivered() override;
     void windowPaint(void* device, const CRect& update) override;
+    void windowDeviceReplaced() override;
     void windowDestroyed() override;
 
     void notifyEnclosing(CView* view, const char* message);
 
+    // Counts one dispatch of the frame for as long as it lives.
+    class DispatchScope {
+    public:
+        explicit DispatchScope(CFrame& frame) : frame(frame) { ++frame.dispatchDepth; }
+        ~DispatchScope() { --frame.dispatchDepth; }
+        DispatchScope(const DispatchScope&) = delete;
+        DispatchScope& operator=(const DispatchScope&) = delete;
+
+    private:
+        CFrame& frame;
+    };
+    int32_t dispatchDepth = 0;
+
     std::unique_ptr<PlatformWindow> window;
     std::atomic<uint32_t> pointerEvents{0};
+    std::atomic<uint32_t> paints{0};
+    // The context of the window's paints, kept from one paint to the next so
+    // that a steady idle allocates nothing; none until the first paint.
+    CDrawContext* paintContext = nullptr;
 };
 
 } // namespace gui

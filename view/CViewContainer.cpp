@@ -163,8 +163,8 @@ bool CViewContainer::addView(CView* view)
 {
     if (!view || view->isAttached() || isChild(view))
         return false;
-    view->remember();
     children.push_back(view);
+    view->remember();
     if (attachedToParent) {
         view->attached(this);
         view->invalid();
@@ -179,8 +179,8 @@ bool CViewContainer::addView(CView* view, CView* before)
         return addView(view);
     if (!view || view->isAttached() || isChild(view))
         return false;
-    view->remember();
     children.insert(position, view);
+    view->remember();
     if (attachedToParent) {
         view->attached(this);
         view->invalid();

@@ -13,6 +13,19 @@ class GDIPlusGlobals : public CBaseObject {
 public:
     static void enter();
     static void exit();
+    // enter, then a constructor's work; when the work throws the reference
+    // is given back, as the destructor that would have done it never runs.
+    template <typename Work>
+    static void enterFor(Work work)
+    {
+        enter();
+        try {
+            work();
+        } catch (...) {
+            exit();
+            throw;
+        }
+    }
 
     ~GDIPlusGlobals() override;
 

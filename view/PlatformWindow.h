@@ -57,6 +57,10 @@ public:
     // The live mouse buttons and modifier keys as kLButton... bits.
     virtual CButtonState mouseButtons() const = 0;
     virtual void setCursor(CCursorType type) = 0;
+    // Hides the pointer over this window (true) or shows it again (false).
+    // The hides are counted by the window itself, and a window that goes
+    // away shows again what it hid: no other window inherits the count.
+    virtual void hidePointer(bool hide) = 0;
     // The top-left of the window that holds the editor (see CFrame), relative
     // to its parent.
     virtual CPoint outerPosition() const = 0;

@@ -29,6 +29,9 @@ public:
     // Paint the update rectangle onto the device (an HDC on Windows, a cairo
     // image surface of the window's size on Linux).
     virtual void windowPaint(void* device, const CRect& update) = 0;
+    // The device windowPaint drew on goes away (the back buffer is resized
+    // or released): nothing kept for it may be used again.
+    virtual void windowDeviceReplaced() = 0;
     // The window system destroyed the window; no further calls follow.
     virtual void windowDestroyed() = 0;
 };

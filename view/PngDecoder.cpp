@@ -125,7 +125,13 @@ bool decodePng(const uint8_t* data, size_t size, DecodedImage& image)
     MemoryReader reader{data, size, 0};
     png_set_read_fn(png, &reader, readFromMemory);
     std::vector<png_bytep> rows;
-    const bool complete = readImage(png, info, size, image, rows);
+    bool complete = false;
+    try {
+        complete = readImage(png, info, size, image, rows);
+    } catch (...) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw;
+    }
     png_destroy_read_struct(&png, &info, nullptr);
     // Rows decoded before an error are premultiplied too, so a partial
     // picture still holds valid premultiplied pixels.

@@ -1,7 +1,6 @@
 // The VST 2 module's three exports: the plug-in entry under its two names and
 // the version query. The entry is where the instance meets its editor.
 #include <cstdint>
-#include <new>
 
 #include "editor/PlugEd.h"
 #include "engine/Plug.h"
@@ -12,10 +11,15 @@ TOLVO_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 {
     if (!audioMaster)
         return nullptr;
-    if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
+    // No exception crosses back into the host: an instance that cannot be
+    // built (memory ran out while constructing it) is answered as none.
+    try {
+        if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
+            return nullptr;
+        return (new Plug(audioMaster, PlugEd::create))->getAeffect();
+    } catch (...) {
         return nullptr;
-    Plug* instance = new (std::nothrow) Plug(audioMaster, PlugEd::create);
-    return instance ? instance->getAeffect() : nullptr;
+    }
 }
 
 // The older entry name. A C++ function cannot be called main unless it returns

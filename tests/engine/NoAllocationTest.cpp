@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tests/support/engine/AllocationCounter.h"
+#include "tests/support/engine/CountedAllocation.h"
 #include "tests/support/engine/PlugDriver.h"
 
 namespace tolvo {

@@ -1,6 +1,7 @@
 #include "tools/loader/PluginModule.h"
 
 #include <cstring>
+#include <utility>
 
 namespace tolvo {
 
@@ -14,17 +15,27 @@ VstIntPtr HostLog::callback(AEffect* effect, VstInt32 opcode, VstInt32 index, Vs
                             void*, float opt)
 {
     HostLog& log = instance();
-    std::lock_guard<std::mutex> lock(log.mutex);
-    log.recorded.push_back({effect, opcode, index, value, opt});
-    switch (opcode) {
-    case audioMasterVersion:
-        return log.versionAnswer;
-    case audioMasterBeginEdit:
-    case audioMasterEndEdit:
-        return log.editAnswer;
-    default:
-        return 0;
+    const HostCall call{effect, opcode, index, value, opt};
+    VstIntPtr answer = 0;
+    std::function<void(const HostCall&)> hook;
+    {
+        std::lock_guard<std::mutex> lock(log.mutex);
+        log.recorded.push_back(call);
+        if (opcode == audioMasterVersion)
+            answer = log.versionAnswer;
+        else if (opcode == audioMasterBeginEdit || opcode == audioMasterEndEdit)
+            answer = log.editAnswer;
+        hook = log.callHook;
     }
+    if (hook)
+        hook(call);
+    return answer;
+}
+
+void HostLog::setCallHook(std::function<void(const HostCall&)> hook)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    callHook = std::move(hook);
 }
 
 void HostLog::clear()

@@ -2,6 +2,7 @@
 // used by the integration tests and by tolvo-host.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -32,6 +33,9 @@ public:
     void clear();
     void setVersionAnswer(VstIntPtr answer);
     void setEditAnswer(VstIntPtr answer);
+    // Runs after each recorded call, outside the log's lock: a host that acts
+    // on what the plug-in tells it (none to stop).
+    void setCallHook(std::function<void(const HostCall&)> hook);
     std::vector<HostCall> calls() const;
     std::vector<HostCall> callsWithOpcode(VstInt32 opcode) const;
 
@@ -40,6 +44,7 @@ private:
     std::vector<HostCall> recorded;
     VstIntPtr versionAnswer = kVstVersion;
     VstIntPtr editAnswer = 1;
+    std::function<void(const HostCall&)> callHook;
 };
 
 using PluginEntry = AEffect* (*)(audioMasterCallback);

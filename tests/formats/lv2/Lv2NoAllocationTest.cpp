@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "tests/support/engine/AllocationCounter.h"
+#include "tests/support/engine/CountedAllocation.h"
 #include "tests/support/formats/Lv2Harness.h"
 
 namespace tolvo {

@@ -152,9 +152,9 @@ TEST_F(FrameInputTest, CursorPositionIsReadAndPutBackInScreenCoordinates)
     EXPECT_NEAR(x - startX, 30, 1);
     EXPECT_NEAR(y - startY, 30, 1);
 
-    hideCursor(true);
+    harness->view->getPlatformWindow()->hidePointer(true);
     setCursorPosition(startX + 5, startY + 5);
-    hideCursor(false);
+    harness->view->getPlatformWindow()->hidePointer(false);
     CPoint where;
     ASSERT_TRUE(harness->pumpUntil([&] {
         return harness->view->getCurrentMouseLocation(where) && where != CPoint(50, 60);

@@ -4,11 +4,6 @@
 
 namespace gui {
 
-void hideCursor(bool hide)
-{
-    ShowCursor(hide ? FALSE : TRUE);
-}
-
 bool getCursorPosition(int32_t& x, int32_t& y)
 {
     POINT point{};

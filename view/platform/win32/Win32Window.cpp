@@ -97,6 +97,7 @@ Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWin
 
 Win32Window::~Win32Window()
 {
+    showHiddenPointer();
     if (defaultCursorStored)
         SetCursor(defaultCursor);
     dropBackBuffer();
@@ -143,6 +144,7 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_DESTROY: {
         HWND destroyed = hwnd;
+        showHiddenPointer();
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd = nullptr;
         listener->windowDestroyed();
@@ -249,6 +251,8 @@ HDC Win32Window::backBuffer(HDC windowDevice)
 
 void Win32Window::dropBackBuffer()
 {
+    if (bufferDevice)
+        listener->windowDeviceReplaced();
     if (bufferDevice && bufferOldBitmap)
         SelectObject(bufferDevice, bufferOldBitmap);
     if (bufferBitmap)

@@ -29,6 +29,7 @@ public:
     CPoint mouseLocation() const override;
     CButtonState mouseButtons() const override;
     void setCursor(CCursorType type) override;
+    void hidePointer(bool hide) override;
     CPoint outerPosition() const override;
     CRect parentRect() const override;
     void setSize(int32_t width, int32_t height) override;
@@ -49,11 +50,15 @@ private:
     void dropBackBuffer();
     void mouseDown(WPARAM wParam, LPARAM lParam, CButtonState extra);
     void wheel(WPARAM wParam, LPARAM lParam);
+    // Gives back to the thread's cursor counter every hide this window made.
+    void showHiddenPointer();
 
     HWND hwnd = nullptr;
     PlatformWindowListener* listener;
     HCURSOR defaultCursor = nullptr;
     bool defaultCursorStored = false;
+    // Hides this window took from the thread's cursor counter (ShowCursor).
+    int32_t pointerHides = 0;
     bool classAcquired = false;
     HDC bufferDevice = nullptr;
     HBITMAP bufferBitmap = nullptr;

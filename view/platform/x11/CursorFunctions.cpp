@@ -4,22 +4,6 @@
 
 namespace gui {
 
-namespace {
-
-// Like the Windows display counter: the pointer shows while it is 0 or more.
-int displayCount = 0;
-
-} // namespace
-
-// X11 has no process-wide pointer to hide: the editor window the user works
-// in shows a blank cursor instead.
-void hideCursor(bool hide)
-{
-    displayCount += hide ? -1 : 1;
-    if (X11Window* window = X11Window::pointerWindow())
-        window->setCursorBlank(displayCount < 0);
-}
-
 bool getCursorPosition(int32_t& x, int32_t& y)
 {
     X11Window* window = X11Window::pointerWindow();

@@ -17,7 +17,7 @@ std::unique_ptr<GraphicsCanvas::Native> wrap(cairo_t* cr)
     }
     // Copy mode until told otherwise: no smoothing of lines and rectangles.
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    auto native = std::make_unique<GraphicsCanvas::Native>();
+    auto native = newHolderFor<GraphicsCanvas::Native>(cr, cairo_destroy);
     native->cr = cr;
     return native;
 }
@@ -39,10 +39,7 @@ double strokeShift(int32_t width)
 
 GraphicsCanvas::GraphicsCanvas(std::unique_ptr<Native> nativeCanvas) : nativeCanvas(std::move(nativeCanvas)) {}
 
-GraphicsCanvas::~GraphicsCanvas()
-{
-    cairo_destroy(nativeCanvas->cr);
-}
+GraphicsCanvas::~GraphicsCanvas() = default;
 
 std::unique_ptr<GraphicsCanvas> GraphicsCanvas::createOnDevice(void* device)
 {

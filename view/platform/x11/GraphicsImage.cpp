@@ -14,7 +14,7 @@ std::unique_ptr<GraphicsImage::Native> wrap(cairo_surface_t* surface)
         cairo_surface_destroy(surface);
         return nullptr;
     }
-    auto native = std::make_unique<GraphicsImage::Native>();
+    auto native = newHolderFor<GraphicsImage::Native>(surface, cairo_surface_destroy);
     native->surface = surface;
     return native;
 }
@@ -23,10 +23,7 @@ std::unique_ptr<GraphicsImage::Native> wrap(cairo_surface_t* surface)
 
 GraphicsImage::GraphicsImage(std::unique_ptr<Native> nativeImage) : nativeImage(std::move(nativeImage)) {}
 
-GraphicsImage::~GraphicsImage()
-{
-    cairo_surface_destroy(nativeImage->surface);
-}
+GraphicsImage::~GraphicsImage() = default;
 
 std::unique_ptr<GraphicsImage> GraphicsImage::createBlank(int32_t width, int32_t height)
 {

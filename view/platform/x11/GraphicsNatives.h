@@ -10,9 +10,18 @@
 
 #include <cairo.h>
 
+#include <memory>
+
 namespace gui {
 
+// Each holder releases its cairo object, also when the object that was to
+// keep it could not be made.
 struct GraphicsImage::Native {
+    Native() = default;
+    Native(const Native&) = delete;
+    Native& operator=(const Native&) = delete;
+    ~Native() { cairo_surface_destroy(surface); }
+
     cairo_surface_t* surface = nullptr;
     int32_t lastStatus = 0;
 };
@@ -24,11 +33,29 @@ struct GraphicsFont::Native {
 };
 
 struct GraphicsCanvas::Native {
+    Native() = default;
+    Native(const Native&) = delete;
+    Native& operator=(const Native&) = delete;
+    ~Native() { cairo_destroy(cr); }
+
     cairo_t* cr = nullptr;
     CColor penColor;
     CColor fillColor;
     CColor fontColor;
     int32_t penWidth = 1;
 };
+
+// A new holder for a cairo object; when the holder cannot be made the object
+// is released before the failure goes on.
+template <typename Native, typename Object>
+std::unique_ptr<Native> newHolderFor(Object* object, void (*release)(Object*))
+{
+    try {
+        return std::make_unique<Native>();
+    } catch (...) {
+        release(object);
+        throw;
+    }
+}
 
 } // namespace gui

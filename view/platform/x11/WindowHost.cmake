@@ -5,4 +5,6 @@ target_sources(tolvo_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/X11Display.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11ErrorHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11TextEntry.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/X11Window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/X11Window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11WindowPointer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11WindowShown.cpp)

@@ -122,7 +122,7 @@ void X11BackBuffer::copyToWindow(const std::vector<CRect>& areas)
         return;
     cairo_surface_flush(image);
     const CRect whole(0, 0, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
-    std::vector<CRect> copies;
+    copies.clear();
     for (CRect area : areas) {
         area.bound(whole);
         if (!area.isEmpty())

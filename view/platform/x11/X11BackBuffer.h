@@ -61,6 +61,8 @@ private:
     bool shared = false;
     int completionType = -1;
     bool copyPending = false;
+    // The areas of the copy in progress (kept to reuse their memory).
+    std::vector<CRect> copies;
 };
 
 } // namespace gui

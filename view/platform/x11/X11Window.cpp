@@ -17,7 +17,8 @@ namespace gui {
 namespace {
 
 constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                            EnterWindowMask | LeaveWindowMask | StructureNotifyMask;
+                            EnterWindowMask | LeaveWindowMask | StructureNotifyMask |
+                            VisibilityChangeMask;
 constexpr int32_t kDoubleClickDistance = 4;
 constexpr unsigned int kWheelUp = 4, kWheelDown = 5, kWheelLeft = 6, kWheelRight = 7;
 constexpr unsigned int kExtraButton1 = 8, kExtraButton2 = 9;
@@ -99,7 +100,13 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     if (!display)
         return nullptr;
     auto parent = static_cast<Window>(reinterpret_cast<uintptr_t>(parentWindow));
-    auto* window = new X11Window(display, parent, width, height, listener);
+    X11Window* window = nullptr;
+    try {
+        window = new X11Window(display, parent, width, height, listener);
+    } catch (...) {
+        XCloseDisplay(display);
+        throw;
+    }
     if (!window->isCreated()) {
         delete window;
         return nullptr;
@@ -121,10 +128,19 @@ X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t hei
     if (X11ErrorHandler::syncFailed(display) || created == None)
         return;
     window = created;
-    setXEmbedInfo(display, window);
-    XMapWindow(display, window);
-    backBuffer = std::make_unique<X11BackBuffer>(display, window, width, height);
-    openWindows.push_back(this);
+    // Memory running out half way leaves no window behind.
+    try {
+        setXEmbedInfo(display, window);
+        XMapWindow(display, window);
+        backBuffer = std::make_unique<X11BackBuffer>(display, window, width, height);
+        openWindows.push_back(this);
+    } catch (...) {
+        backBuffer.reset();
+        XDestroyWindow(display, window);
+        X11ErrorHandler::syncFailed(display);
+        X11ErrorHandler::detach(display);
+        throw;
+    }
     XFlush(display);
 }
 
@@ -213,6 +229,9 @@ void X11Window::dispatch(XEvent& event)
         listener->windowMouseExited(CPoint(event.xcrossing.x, event.xcrossing.y),
                                     buttonsOf(event.xcrossing.state));
         break;
+    case VisibilityNotify:
+        fullyObscured = event.xvisibility.state == VisibilityFullyObscured;
+        break;
     case DestroyNotify:
         if (event.xdestroywindow.window == window) {
             window = None;
@@ -299,7 +318,7 @@ CButtonState X11Window::buttonsOf(unsigned int state) const
 
 void X11Window::paintDamage()
 {
-    if (damage.isEmpty() || !backBuffer)
+    if (damage.isEmpty() || !backBuffer || !readyToPaint())
         return;
     damage.takeInto(painting);
     cairo_surface_t* surface = backBuffer->surface();
@@ -422,6 +441,7 @@ void X11Window::setSize(int32_t newWidth, int32_t newHeight)
     width = newWidth;
     height = newHeight;
     XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    listener->windowDeviceReplaced();
     backBuffer->resize(width, height);
     damage.setBounds(CRect(0, 0, width, height));
     invalidRect(CRect(0, 0, width, height));

@@ -35,6 +35,7 @@ public:
     CPoint mouseLocation() const override;
     CButtonState mouseButtons() const override;
     void setCursor(CCursorType type) override;
+    void hidePointer(bool hide) override;
     CPoint outerPosition() const override;
     CRect parentRect() const override;
     void setSize(int32_t width, int32_t height) override;
@@ -56,6 +57,10 @@ private:
     void buttonPressed(const XButtonEvent& event);
     void buttonReleased(const XButtonEvent& event);
     void paintDamage();
+    // False while the window cannot be seen (it or a window around it is
+    // unmapped, or it is fully covered): the damage then waits. The first
+    // paint after that covers the whole window.
+    bool readyToPaint();
     bool isDoubleClick(const XButtonEvent& event);
     CButtonState buttonsOf(unsigned int state) const;
 
@@ -79,6 +84,10 @@ private:
     Cursor shownCursor = None;
     Cursor blankCursor = None;
     bool cursorBlank = false;
+    bool fullyObscured = false;
+    bool paintSkipped = false;
+    // Hides asked for and not yet shown again (hidePointer).
+    int32_t pointerHides = 0;
     X11TextEntry* textEntry = nullptr;
 };
 

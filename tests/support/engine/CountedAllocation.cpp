@@ -1,18 +1,43 @@
-#include "tests/support/engine/AllocationCounter.h"
+// The replaced global allocation functions behind CountedAllocation.
+#include "tests/support/engine/CountedAllocation.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <new>
 
-namespace {
+namespace tolvo {
 
-std::atomic<bool> armed{false};
-std::atomic<long> allocations{0};
+std::atomic<bool> CountedAllocation::armed{false};
+std::atomic<long> CountedAllocation::count{0};
+std::atomic<long> CountedAllocation::failing{0};
+std::atomic<bool> CountedAllocation::failed{false};
+
+void armAllocationCounter()
+{
+    CountedAllocation::count = 0;
+    CountedAllocation::failing = 0;
+    CountedAllocation::armed = true;
+}
+
+long disarmAllocationCounter()
+{
+    CountedAllocation::armed = false;
+    return CountedAllocation::count.load();
+}
+
+} // namespace tolvo
+
+namespace {
 
 void* countedAllocation(std::size_t size)
 {
-    if (armed.load())
-        allocations.fetch_add(1);
+    using tolvo::CountedAllocation;
+    if (CountedAllocation::armed.load()) {
+        const long number = CountedAllocation::count.fetch_add(1) + 1;
+        if (number == CountedAllocation::failing.load()) {
+            CountedAllocation::failed = true;
+            throw std::bad_alloc();
+        }
+    }
     if (void* memory = std::malloc(size ? size : 1))
         return memory;
     throw std::bad_alloc();
@@ -63,19 +88,3 @@ void operator delete[](void* memory, std::size_t) noexcept
 {
     std::free(memory);
 }
-
-namespace tolvo {
-
-void armAllocationCounter()
-{
-    allocations = 0;
-    armed = true;
-}
-
-long disarmAllocationCounter()
-{
-    armed = false;
-    return allocations.load();
-}
-
-} // namespace tolvo
