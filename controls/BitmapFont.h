@@ -10,6 +10,8 @@ class CDIB;
 // Proportional by default: each glyph advances by its measured width plus
 // the spacing; with fixed pitch every glyph advances by the cell width and
 // sits centred in its cell. The strip is not owned.
+//
+// Threads: every operation is [UI], the window thread that draws.
 class BitmapFont {
 public:
     static constexpr uint8_t kNotInFont = 255;

@@ -9,6 +9,8 @@
 // premultiplied, rows top to bottom, width * 4 bytes a row) for the controls
 // to paint with ordinary loops. The buffer reaches the drawable image only
 // through commitPixels.
+//
+// Threads: every operation is [UI], the window thread that draws.
 class CDIB : public gui::CBitmap {
 public:
     // Decodes the PNG resource and copies its pixels into the buffer.

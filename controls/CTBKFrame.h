@@ -6,6 +6,8 @@
 
 // The editor's frame: a framework frame that lets the editor walk its
 // children (in drawing order) to find controls by tag.
+//
+// Threads: every operation is [UI], the window thread that owns the frame.
 class CTBKFrame : public gui::CFrame {
 public:
     using ViewEntry = std::list<gui::CView*>::const_iterator;

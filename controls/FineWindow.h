@@ -11,8 +11,12 @@ float clampUnit(float x);
 
 // The effective value for a base v is (S R^(2f-1) v^3)^(1/3): R the range's
 // linear ratio, S the shift that keeps the window's top at or below the top
-// gain. Every value is an atomic scalar: the host's parameter thread may move
-// the window while the window thread reads it.
+// gain.
+//
+// Threads: every operation is [UI], the window thread of the fader that owns
+// the window. Each value is an atomic scalar so that a reading is always one
+// whole stored value, but a window moved while it is read would be seen half
+// moved: it is never handed to another thread.
 class FineWindow {
 public:
     bool isOn() const { return on.load(std::memory_order_relaxed); }

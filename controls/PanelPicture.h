@@ -14,7 +14,9 @@ class CDrawContext;
 // A composing control's private picture: a copy of the panel under the
 // control's rectangle, taken once, and a work image of the same size that
 // every redraw is composed in. A redraw is compose() -> paint into the
-// returned pixels -> present(). Window thread only.
+// returned pixels -> present().
+//
+// Threads: every operation is [UI], the window thread that draws.
 class PanelPicture {
 public:
     // Copies the panel pixels under area; the part of area outside the panel

@@ -6,8 +6,11 @@
 
 // The seven settings words the settings page edits, and the per-user defaults
 // file behind them. The editor implements it over the instance's live words;
-// the page calls it on the window thread only, while the engine may read the
-// same words on its own threads (each word is read and written whole).
+// the engine may read the same words on its own threads (each word is read
+// and written whole).
+//
+// Threads: every operation is [UI]: the settings page calls them on the window
+// thread.
 //
 // The words (SettingsWord) are stored as given: a word from a file or a
 // host's state block may lie outside its choices.

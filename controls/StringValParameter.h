@@ -4,7 +4,10 @@
 
 // The text side of the parameters, as the value fields reach it: a
 // parameter's display text and typed-text entry, by control tag. The editor
-// implements it over the engine. Value fields call it on the window thread.
+// implements it over the engine.
+//
+// Threads: both operations are [UI]: value fields call them on the window
+// thread.
 class StringValParameter {
 public:
     virtual ~StringValParameter() = default;

@@ -15,9 +15,10 @@ class CBitmap;
 // Any value other than 0 shows on; every press, with any button or modifier,
 // flips the value between 0 and 1.
 //
-// Threads: setValue, setLampDark and setDirty may come from the host's
-// parameter thread (they store atomics); everything else runs on the window
-// thread.
+// Threads: setValue, getValue, setLampDark, isLampDark and setDirty are
+// [any thread]: the editor hands host changes of the switches to them from the
+// host's parameter thread, and they only store or read atomics and mark the
+// switch dirty. Everything else is [UI], the window thread.
 class nSwitch : public gui::CControl {
 public:
     // Width of the face piece of each frame; the lamp piece is the rest.

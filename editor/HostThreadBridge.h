@@ -33,20 +33,20 @@ public:
                                                editorLayout::kTagFine};
     static constexpr int kNumSlots = sizeof(kBridgedTags) / sizeof(kBridgedTags[0]);
 
-    // Window thread, at the start of open: the calling thread becomes the
+    // [UI] At the start of open: the calling thread becomes the
     // window thread and every pending flag is dropped (the controls about to
     // be built read the current values themselves).
     void attach();
-    // Window thread, once open has built the control.
+    // [UI] Once open has built the control.
     void publish(int32_t tag, gui::CControl* control);
-    // Window thread, before close destroys the controls: withdraws every
+    // [UI] Before close destroys the controls: withdraws every
     // published control and waits until no host thread still holds one.
     void withdraw();
-    // Window thread: whether a host thread changed the tag since the last
+    // [UI] Whether a host thread changed the tag since the last
     // call, clearing the flag.
     bool takePending(int32_t tag);
 
-    // Any thread.
+    // [any thread] The rest.
     bool onWindowThread() const;
     // Sets the published control's value and marks it dirty; false when the
     // tag has none.

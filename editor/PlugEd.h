@@ -4,13 +4,13 @@
 // base, the frame's editor interface, the listener of every control and the
 // value fields' text interface.
 //
-// Threads. open, close, idle, the key and knob-mode operations, the listener
-// and text operations and findControl run on the window thread (the thread
-// the host sends the editor opcodes from). setParameter, getControlValue,
-// writeChunkState and readChunkState may be called from any thread: off the
-// window thread they reach only the switches, through HostThreadBridge, and
-// leave the rest to the next idle. They never block, allocate or make a
-// system call.
+// Threads: [UI] is the window thread (the thread the host sends the editor
+// opcodes from): open, close, idle, buildWindow, the key and knob-mode
+// operations, the listener and text operations and findControl. [any thread]:
+// setParameter (parameterChanged), getControlValue, writeChunkState and
+// readChunkState; off the window thread they reach only the switches, through
+// HostThreadBridge, and leave the rest to the next idle. They never block,
+// allocate or make a system call.
 #pragma once
 
 #include <atomic>
@@ -48,16 +48,17 @@ public:
     // Closes a window still open, then releases the images.
     ~PlugEd() override;
 
+    // [UI]
     bool open(void* parentWindow) override;
     void close() override;
     void idle() override;
-    // Pushes the value to every control with the tag.
+    // [any thread] Pushes the value to every control with the tag.
     void setParameter(VstInt32 index, float value) override;
 
-    // Operations of this editor.
+    // [UI] Operations of this editor.
     virtual bool buildWindow();
 
-    // EditorLink. parameterChanged is setParameter.
+    // EditorLink, [any thread]. parameterChanged is setParameter.
     void parameterChanged(int32_t index, float value) override;
     // The Pre and Fine switch values into the block (offsets 20 and 24);
     // without a window the values kept from the last one. Returns 0.
@@ -66,19 +67,19 @@ public:
     // Returns 0.
     int32_t readChunkState(const PlugChunk* chunk) override;
 
-    // The next control with the tag after the given one (from the first when
+    // [UI] The next control with the tag after the given one (from the first when
     // none is given), in the order the controls were added; null without a
     // window, at the end, or when after is not in the frame.
     gui::CControl* findControl(int32_t tag, const gui::CControl* after = nullptr) const;
-    // The value of the first control with the tag, or kNoControl when there is none
+    // [any thread] The value of the first control with the tag, or kNoControl when there is none
     // or no window.
     float getControlValue(int32_t tag) const;
 
-    // CControlListener.
+    // CControlListener, [UI].
     void valueChanged(gui::CControl* control) override;
     int32_t controlModifierClicked(gui::CControl* control, gui::CButtonState buttons) override;
 
-    // StringValParameter.
+    // StringValParameter, [UI].
     void getStringValue(int32_t tag, char* text) override;
     void setStringValue(int32_t tag, const char* text) override;
 

@@ -1,5 +1,6 @@
 // The settings page's view of the instance: its live settings words and the
 // preferences file, behind the interface the controls know.
+// Threads: every operation is [UI], as the settings page calls them.
 #pragma once
 
 #include "controls/SettingsStore.h"
