@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up the machine and runs every test set, quickest to fail first: Linux
-# under ASan/UBSan (clang), a bounded run of every fuzz target from the same
-# tree, the thread stress tests under TSan, the Windows module under wine
-# (in the background while the release tree builds), and the Linux release
-# build with its tests beside Ardour as a real host, then the packages. Each
-# stage prints its wall time; the run ends with the table of them.
+# Sets up the machine and runs every test set: the Linux build under
+# ASan/UBSan (clang) and the Windows cross build first, then the Windows tests
+# under wine in the background (they mostly wait on their windows) while the
+# ASan/UBSan tests, a bounded run of every fuzz target from the same tree, the
+# thread stress tests under TSan and the Linux release build run; the release
+# tests run beside Ardour as a real host, then the packages. Each stage prints
+# its wall time; the run ends with the table of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/check-layers.sh
@@ -34,12 +35,12 @@ ardour_checks() {
 }
 
 run_stage "ASan+UBSan: build" asan_build
+run_stage "Windows: libpng and cross build" bash .ci/windows.sh build
+start_stage "Windows: tests under wine" bash .ci/windows.sh test
 run_stage "ASan+UBSan: tests" asan_tests
 run_stage "fuzz: 5 targets x 30 s, two at a time" bash tools/fuzz.sh 30
 run_stage "TSan: build" tsan_build
 run_stage "TSan: stress tests" tsan_tests
-run_stage "Windows: libpng and cross build" bash .ci/windows.sh build
-start_stage "Windows: tests under wine" bash .ci/windows.sh test
 run_stage "release: build" release_build
 start_stage "release: Ardour 7 as the host (VST 2, LV2)" ardour_checks
 run_stage "release: tests" release_tests

@@ -7,11 +7,11 @@
 #include "tests/support/controls/WindowState.h"
 #include "tests/support/view/FrameHarness.h"
 #include "view/CursorFunctions.h"
+#include "view/DoubleClickTime.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
+#include <chrono>
 
 namespace tolvo {
 namespace {
@@ -38,29 +38,20 @@ protected:
         ASSERT_TRUE(harness->edits.empty());
     }
 
-    // A press. One close to the previous press would pair with it into a
-    // double click however long ago that was, so unless asked to be one, it
-    // follows a click on the bare frame: independent of the double-click time.
+    // A press; one that follows the previous press within the double-click
+    // time would be a double click, so it waits unless asked to be one.
     void press(CPoint where, bool doubleClick = false)
     {
-        if (!doubleClick && lastPress && nearby(*lastPress, where)) {
-            harness->input->moveTo(kBareFrame);
-            harness->pump(40);
-            harness->input->press(MouseButton::Left);
-            harness->input->release(MouseButton::Left);
-        }
         harness->input->moveTo(where);
         harness->pump(40);
+        if (!doubleClick) {
+            const auto single = lastPress + std::chrono::milliseconds(gui::systemDoubleClickTime() + 50);
+            while (std::chrono::steady_clock::now() < single)
+                harness->pump(20);
+        }
         harness->input->press(MouseButton::Left);
-        lastPress = where;
+        lastPress = std::chrono::steady_clock::now();
         harness->pump(40);
-    }
-
-    // Presses farther apart than this never pair, on either window system.
-    static bool nearby(CPoint a, CPoint b)
-    {
-        constexpr int32_t kPairingDistance = 8;
-        return std::abs(a.x - b.x) <= kPairingDistance && std::abs(a.y - b.y) <= kPairingDistance;
     }
 
     void release()
@@ -109,7 +100,7 @@ protected:
     float lastValue() const { return log.values.empty() ? -1.0f : log.values.back(); }
 
     std::unique_ptr<tolvo::FrameHarness> harness;
-    std::optional<CPoint> lastPress;
+    std::chrono::steady_clock::time_point lastPress;
     Images images;
     RecordingListener log;
     nFader* fader = nullptr;
