@@ -99,6 +99,19 @@ public:
     // key: it must not be destroyed before that has returned.
     bool isDispatching() const { return dispatchDepth > 0; }
 
+    // Counts one dispatch of the frame for as long as it lives; also held by
+    // views whose native child windows report to them directly.
+    class DispatchScope {
+    public:
+        explicit DispatchScope(CFrame& frame) : frame(frame) { ++frame.dispatchDepth; }
+        ~DispatchScope() { --frame.dispatchDepth; }
+        DispatchScope(const DispatchScope&) = delete;
+        DispatchScope& operator=(const DispatchScope&) = delete;
+
+    private:
+        CFrame& frame;
+    };
+
 protected:
     GUIEditorInterface* editor = nullptr;
     void* parentWindow = nullptr;
@@ -123,17 +136,6 @@ private:
 
     void notifyEnclosing(CView* view, const char* message);
 
-    // Counts one dispatch of the frame for as long as it lives.
-    class DispatchScope {
-    public:
-        explicit DispatchScope(CFrame& frame) : frame(frame) { ++frame.dispatchDepth; }
-        ~DispatchScope() { --frame.dispatchDepth; }
-        DispatchScope(const DispatchScope&) = delete;
-        DispatchScope& operator=(const DispatchScope&) = delete;
-
-    private:
-        CFrame& frame;
-    };
     int32_t dispatchDepth = 0;
 
     std::unique_ptr<PlatformWindow> window;

@@ -136,11 +136,24 @@ void CTextEdit::looseFocus()
 void CTextEdit::onTextEntryReturn()
 {
     returnPressed = true;
-    looseFocus();
+    endEntryFromItsWindow();
 }
 
 void CTextEdit::onTextEntryFocusLost()
 {
+    endEntryFromItsWindow();
+}
+
+void CTextEdit::endEntryFromItsWindow()
+{
+    if (!parentFrame) {
+        looseFocus();
+        return;
+    }
+    // The entry's window reports from its own dispatch: the frame must stay
+    // until that has returned, even if the host closes the editor meanwhile.
+    CFrame* frame = parentFrame;
+    const CFrame::DispatchScope scope(*frame);
     looseFocus();
 }
 

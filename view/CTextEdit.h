@@ -48,6 +48,9 @@ protected:
 private:
     void onTextEntryReturn() override;
     void onTextEntryFocusLost() override;
+    // Ends the entry on its window's report, keeping the frame alive until
+    // the report has returned.
+    void endEntryFromItsWindow();
     // Where the entry goes: the field in frame coordinates, one pixel wider
     // and taller.
     CRect entryRect() const;
