@@ -42,9 +42,10 @@ public:
     gui::CView* newCopy() const override;
 
     // Called by the editor at every idle: the open page is drawn again when
-    // the settings it shows changed since its last draw. The closed logo, lit while the pointer is over it, counts as dirty after
-    // pointer traffic in the frame since its last draw (isDirty), so the lit
-    // state follows the pointer without a redraw at every idle.
+    // the settings it shows changed since its last draw. The closed logo, lit
+    // while the pointer is over it, counts as dirty after pointer traffic in
+    // the frame since its last draw (isDirty), so the lit state follows the
+    // pointer without a redraw at every idle.
     virtual void refresh();
     bool isDirty() const override;
     virtual void paint(gui::CDrawContext* context);

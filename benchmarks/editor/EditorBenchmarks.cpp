@@ -115,8 +115,8 @@ void printShares(const CpuShares& shares, double seconds)
     const double toneCost = shares.editorTone - shares.noEditorTone;
     const double silenceCost = shares.editorSilence - shares.noEditorSilence;
     std::printf("%-44s %10.3f %10.3f\n", "editor open - no editor (points)", toneCost, silenceCost);
-    std::printf("(%.0f s each) targets: tone within %.2f points -> %s; silence within %.2f points -> "
-                "%s\n",
+    std::printf("(%.0f s each) targets: tone within %.2f points -> %s; "
+                "silence within %.2f points -> %s\n",
                 seconds, kToneShareTargetPoints, verdict(toneCost, kToneShareTargetPoints),
                 kSilenceShareTargetPoints, verdict(silenceCost, kSilenceShareTargetPoints));
 }
