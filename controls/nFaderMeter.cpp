@@ -92,6 +92,9 @@ void nFader::setHoldLevels(const double* levels)
 
 void nFader::setPostFader(bool post)
 {
+    // The editor sets it at every idle; the same point changes nothing.
+    if (post == postFader)
+        return;
     postFader = post;
     markDirtyIfMeterChanged();
 }
