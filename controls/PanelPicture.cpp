@@ -16,6 +16,7 @@ PanelPicture::PanelPicture(const CDIB* panel, const gui::CRect& area)
 {
     if (panel)
         copyClippedPixels(*panel, area, *background);
+    opaque = allPixelsOpaque(*background);
 }
 
 PanelPicture::~PanelPicture()
@@ -29,6 +30,22 @@ uint8_t* PanelPicture::compose()
     uint8_t* pixels = work->getPixels();
     if (pixels && background->getPixels())
         std::memcpy(pixels, background->getPixels(), size_t(height) * size_t(rowBytes));
+    return pixels;
+}
+
+uint8_t* PanelPicture::restore(const gui::CRect& part)
+{
+    uint8_t* pixels = work->getPixels();
+    const uint8_t* from = background->getPixels();
+    gui::CRect inside = part;
+    inside.bound(gui::CRect(0, 0, width, height));
+    if (!pixels || !from || inside.isEmpty())
+        return pixels;
+    const size_t bytes = size_t(inside.width()) * 4;
+    for (int32_t row = inside.top; row < inside.bottom; ++row) {
+        const size_t at = size_t(row) * size_t(rowBytes) + size_t(inside.left) * 4;
+        std::memcpy(pixels + at, from + at, bytes);
+    }
     return pixels;
 }
 
@@ -57,4 +74,20 @@ void copyClippedPixels(const CDIB& source, const gui::CRect& sourceArea, CDIB& t
                     from + size_t(sourceArea.top + row) * source.getRowBytes() +
                         size_t(sourceArea.left + firstColumn) * 4,
                     bytes);
+}
+
+bool allPixelsOpaque(const CDIB& image)
+{
+    const uint8_t* pixels = image.getPixels();
+    if (!pixels)
+        return false;
+    constexpr int32_t kAlphaByte = 3;
+    constexpr uint8_t kFullAlpha = 255;
+    for (int32_t row = 0; row < image.getHeight(); ++row) {
+        const uint8_t* p = pixels + size_t(row) * size_t(image.getRowBytes());
+        for (int32_t x = 0; x < image.getWidth(); ++x)
+            if (p[x * 4 + kAlphaByte] != kFullAlpha)
+                return false;
+    }
+    return true;
 }

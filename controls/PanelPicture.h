@@ -29,6 +29,9 @@ public:
 
     // Work image <- background image, in one block; answers the work pixels.
     uint8_t* compose();
+    // Work image <- background image inside part only (clipped to the
+    // picture); answers the work pixels.
+    uint8_t* restore(const gui::CRect& part);
     // Commits the work image and draws it at the area, source offset (0, 0).
     void present(gui::CDrawContext* context);
 
@@ -38,6 +41,8 @@ public:
     int32_t getWidth() const { return width; }
     int32_t getHeight() const { return height; }
     int32_t getRowBytes() const { return rowBytes; }
+    // True when every pixel of the panel copy is fully opaque.
+    bool isOpaque() const { return opaque; }
 
 private:
     gui::CRect area;
@@ -46,7 +51,11 @@ private:
     gui::OwnedReference<CDIB> background;
     gui::OwnedReference<CDIB> work;
     int32_t rowBytes;
+    bool opaque;
 };
+
+// True when the image has pixels and every one of them has full alpha.
+bool allPixelsOpaque(const CDIB& image);
 
 // Copies the pixels of source under sourceArea to the top-left of target,
 // clipped to both images: what lies outside either is left as it was.

@@ -27,7 +27,7 @@ nFader::nFader(const gui::CRect& size, int32_t tag, gui::CControlListener* liste
       capMask(new CDIB(maskId)), meterStrip(new CDIB(meterStripId)),
       font(smallDigits, kSmallDigitFont.cellWidth, kSmallDigitFont.glyphHeight,
            kSmallDigitFont.spacing),
-      stripRowBytes(meterStrip->getWidth() * 4)
+      stripRowBytes(meterStrip->getWidth() * 4), stripOpaque(allPixelsOpaque(*meterStrip))
 {
     resetValue = 0.5f;
     setValue(initialValue);

@@ -38,7 +38,16 @@ public:
            float initialValue);
     ~nFader() override;
 
+    // Recomposes the whole picture after any change but the meter's; when
+    // only the meter moved, recomposes just the rows it changed.
     void draw(gui::CDrawContext* context) override;
+    // Any dirty mark from outside the meter asks for a whole recompose.
+    void setDirty(bool state = true) override;
+    // When only the meter moved: invalidates just the band of rows it changed.
+    void invalid() override;
+    // The picture covers the whole rectangle when the panel under it and the
+    // meter strip are opaque.
+    bool isOpaque() const override;
     gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
                                        gui::CButtonState buttons) override;
     gui::CMouseEventResult onMouseUp(const gui::CPoint& where, gui::CButtonState buttons) override;
@@ -118,6 +127,31 @@ private:
     // last draw.
     void markDirtyIfMeterChanged();
 
+    // What the fader part of the picture shows: a change here recomposes all.
+    struct FaderPicture {
+        int32_t capTop = 0;
+        bool fineMode = false;
+        float position = 0.0f;
+        float fineRatio = 0.0f;
+        bool operator==(const FaderPicture& other) const
+        {
+            return capTop == other.capTop && fineMode == other.fineMode &&
+                   position == other.position && fineRatio == other.fineRatio;
+        }
+    };
+    FaderPicture faderPicture() const;
+    // True when the composed picture differs from the current state in the
+    // meter only.
+    bool onlyMeterMoved() const;
+    // The rows (in the picture) and columns that change between two meter
+    // pictures, widened to whole meter labels; empty when nothing changes.
+    gui::CRect meterChange(const MeterPicture& from, const MeterPicture& to) const;
+    void composeWhole(uint8_t* pixels);
+    // The meter labels that cross rows firstRow..endRow (exclusive).
+    void drawMeterLabels(uint8_t* pixels, int32_t firstRow, int32_t endRow);
+    // The bar and the RMS line on picture rows firstRow..endRow (exclusive).
+    void drawMeterRows(uint8_t* pixels, int32_t firstRow, int32_t endRow);
+
     gui::OwnedReference<CDIB> cap;
     gui::OwnedReference<CDIB> capMask;
     gui::OwnedReference<CDIB> meterStrip;
@@ -132,6 +166,11 @@ private:
     // The meter as the last draw showed it; none before the first draw.
     MeterPicture drawnMeter;
     bool meterDrawn = false;
+    // The fader part as the last whole recompose showed it.
+    FaderPicture drawnFader;
+    // Set by dirty marks from outside the meter, cleared by a whole recompose.
+    std::atomic<bool> wholeStale{true};
+    bool stripOpaque;
     int32_t travel = kTravel;
     int32_t lastDragY = 0;
     int32_t previousDragY = 0;

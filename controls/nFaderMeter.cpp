@@ -1,6 +1,6 @@
 // The gain fader's picture: the tick scale with its labels, the cap, the
 // meter bar with its RMS line and labels, and the hold markers; and the meter
-// levels that decide when the picture needs a redraw.
+// levels that decide when the picture needs a redraw, and how much of it.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -46,6 +46,9 @@ constexpr uint32_t kRmsHoldColor = 0x00AAFF;
 constexpr int32_t kMarkerWidths[] = {2, 3, 5, 3, 2};
 constexpr int32_t kMarkerRows = int32_t(std::size(kMarkerWidths));
 constexpr int32_t kMarkerLongest = 5;
+// The columns a meter change can touch (markers, bar, RMS line and meter
+// labels); the fader's scale labels begin right of them.
+constexpr int32_t kMeterBandRight = 40;
 
 void paintSpan(uint8_t* row, int32_t fromX, int32_t toX, uint32_t rgb)
 {
@@ -89,6 +92,9 @@ void nFader::setHoldLevels(const double* levels)
 
 void nFader::setPostFader(bool post)
 {
+    // The editor sets it at every idle; the same point changes nothing.
+    if (post == postFader)
+        return;
     postFader = post;
     markDirtyIfMeterChanged();
 }
@@ -120,8 +126,9 @@ nFader::MeterPicture nFader::meterPicture() const
 
 void nFader::markDirtyIfMeterChanged()
 {
+    // The fader's own mark: the meter alone changed.
     if (!meterDrawn || !(meterPicture() == drawnMeter))
-        setDirty(true);
+        nControl::setDirty(true);
 }
 
 void nFader::formatScaleLabel(int32_t offset, char* text, bool meter) const
@@ -192,20 +199,34 @@ void nFader::drawCap(uint8_t* pixels, int32_t x, int32_t y, int32_t capWidth, in
 
 void nFader::drawMeter(uint8_t* pixels)
 {
+    drawMeterLabels(pixels, 0, height);
+    drawMeterRows(pixels, 0, height);
+}
+
+void nFader::drawMeterLabels(uint8_t* pixels, int32_t firstRow, int32_t endRow)
+{
     char text[kLabelCapacity];
     for (int32_t offset = 0; offset <= travel; offset += kLabelStep) {
+        const int32_t labelTop = offset + kMeterLabelDrop;
+        if (labelTop >= endRow || labelTop + kSmallDigitFont.glyphHeight <= firstRow)
+            continue;
         formatScaleLabel(offset, text, true);
-        font.drawText(pixels, rowBytes, kMeterLabelCentre - font.measureText(text) / 2,
-                      offset + kMeterLabelDrop, text, kMeterLabelColor);
+        font.drawText(pixels, rowBytes, kMeterLabelCentre - font.measureText(text) / 2, labelTop,
+                      text, kMeterLabelColor);
     }
+}
 
+void nFader::drawMeterRows(uint8_t* pixels, int32_t firstRow, int32_t endRow)
+{
     const uint8_t* strip = meterStrip->getPixels();
     if (!strip || meterStrip->getWidth() < kStripWidth)
         return;
     const float bar = meterLevels[envelopeIndex(shownPoint())];
     const float line = meterLevels[rmsIndex(shownPoint())];
     const int32_t lastStripRow = meterStrip->getHeight() - 1;
-    for (int32_t i = 0; i < MeterRows::kCount; ++i) {
+    const int32_t first = std::max(0, firstRow - kMeterTop);
+    const int32_t end = std::min(MeterRows::kCount, endRow - kMeterTop);
+    for (int32_t i = first; i < end; ++i) {
         // The strip has one row fewer than the meter: the last row takes
         // the colours of the one above.
         const uint8_t* stripRow = strip + std::min(i, lastStripRow) * stripRowBytes;
@@ -254,17 +275,117 @@ void nFader::drawHoldMarkers(uint8_t* pixels)
     drawHoldMarker(pixels, holdLevels[shownHoldIndex(kHeldRms)], kRmsHoldColor);
 }
 
+nFader::FaderPicture nFader::faderPicture() const
+{
+    FaderPicture shown;
+    shown.capTop = capTopFor(capPlace());
+    shown.fineMode = isFineMode();
+    // The fine scale's labels follow the position and the window's ratio.
+    if (shown.fineMode) {
+        shown.position = position.load(std::memory_order_relaxed);
+        shown.fineRatio = fine.ratio();
+    }
+    return shown;
+}
+
+bool nFader::onlyMeterMoved() const
+{
+    return meterDrawn && !wholeStale.load(std::memory_order_relaxed) &&
+           faderPicture() == drawnFader;
+}
+
+void nFader::setDirty(bool state)
+{
+    if (state)
+        wholeStale.store(true, std::memory_order_relaxed);
+    nControl::setDirty(state);
+}
+
+bool nFader::isOpaque() const
+{
+    return stripOpaque && picture.isOpaque();
+}
+
+gui::CRect nFader::meterChange(const MeterPicture& from, const MeterPicture& to) const
+{
+    int32_t first = height;
+    int32_t end = 0;
+    const auto include = [&first, &end](int32_t rowFrom, int32_t rowEnd) {
+        first = std::min(first, rowFrom);
+        end = std::max(end, rowEnd);
+    };
+    // The bar and the line light the rows from kCount - lit to the bottom.
+    const auto litChange = [&include](int32_t oldLit, int32_t newLit) {
+        if (oldLit != newLit)
+            include(kMeterTop + MeterRows::kCount - std::max(oldLit, newLit),
+                    kMeterTop + MeterRows::kCount - std::min(oldLit, newLit));
+    };
+    litChange(from.barRows, to.barRows);
+    litChange(from.lineRows, to.lineRows);
+    const auto markerChange = [&include](int32_t oldRow, int32_t newRow) {
+        if (oldRow == newRow)
+            return;
+        for (const int32_t row : {oldRow, newRow})
+            if (row != kNoMarker)
+                include(row - kMarkerRows / 2, row - kMarkerRows / 2 + kMarkerRows);
+    };
+    markerChange(from.peakHoldRow, to.peakHoldRow);
+    markerChange(from.rmsHoldRow, to.rmsHoldRow);
+    if (first >= end)
+        return gui::CRect();
+    // Labels blend into what is beneath them, so a restored band holds each
+    // label it crosses whole.
+    for (int32_t offset = 0; offset <= travel; offset += kLabelStep) {
+        const int32_t labelTop = offset + kMeterLabelDrop;
+        if (labelTop < end && labelTop + kSmallDigitFont.glyphHeight > first)
+            include(labelTop, labelTop + kSmallDigitFont.glyphHeight);
+    }
+    return gui::CRect(0, std::max(0, first), kMeterBandRight, std::min(height, end));
+}
+
+void nFader::invalid()
+{
+    if (!onlyMeterMoved()) {
+        nControl::invalid();
+        return;
+    }
+    nControl::setDirty(false);
+    gui::CRect band = meterChange(drawnMeter, meterPicture());
+    if (band.isEmpty())
+        return;
+    band.offset(left, top);
+    invalidRect(band);
+}
+
+void nFader::composeWhole(uint8_t* pixels)
+{
+    drawFaderScale(pixels);
+    drawCap(pixels, kCapLeft, capTopFor(capPlace()), cap->getWidth(), cap->getHeight(),
+            cap->getRowBytes());
+    drawMeter(pixels);
+    drawHoldMarkers(pixels);
+}
+
 void nFader::draw(gui::CDrawContext* context)
 {
-    drawnMeter = meterPicture();
-    meterDrawn = true;
-    uint8_t* pixels = picture.compose();
-    if (pixels && width >= kLayoutWidth && height >= kLayoutHeight) {
-        drawFaderScale(pixels);
-        drawCap(pixels, kCapLeft, capTopFor(capPlace()), cap->getWidth(), cap->getHeight(),
-                cap->getRowBytes());
-        drawMeter(pixels);
-        drawHoldMarkers(pixels);
+    const MeterPicture shownMeter = meterPicture();
+    const bool fits = width >= kLayoutWidth && height >= kLayoutHeight;
+    if (onlyMeterMoved()) {
+        const gui::CRect band = meterChange(drawnMeter, shownMeter);
+        uint8_t* pixels = band.isEmpty() ? nullptr : picture.restore(band);
+        if (pixels && fits) {
+            drawMeterLabels(pixels, band.top, band.bottom);
+            drawMeterRows(pixels, band.top, band.bottom);
+            drawHoldMarkers(pixels);
+        }
+    } else {
+        wholeStale.store(false, std::memory_order_relaxed);
+        drawnFader = faderPicture();
+        uint8_t* pixels = picture.compose();
+        if (pixels && fits)
+            composeWhole(pixels);
     }
+    drawnMeter = shownMeter;
+    meterDrawn = true;
     picture.present(context);
 }

@@ -113,9 +113,18 @@ int32_t nSplash::shownOption(int group, int32_t word)
     return settingChoice(group, word);
 }
 
+SettingsStore::Words nSplash::shownSettings() const
+{
+    SettingsStore::Words words{};
+    if (settings)
+        for (int group = 0; group < kGroupCount; ++group)
+            words[group] = settings->getWord(group);
+    return words;
+}
+
 void nSplash::refresh()
 {
-    if (isOpen())
+    if (isOpen() && shownSettings() != drawnSettings)
         setDirty(true);
 }
 
@@ -259,6 +268,7 @@ void nSplash::draw(gui::CDrawContext* context)
         pressedButton = -1;
 
     if (isOpen() && page) {
+        drawnSettings = shownSettings();
         if (uint8_t* pixels = page->compose()) {
             paintOptions();
             paintPanLaw(pixels);
@@ -280,8 +290,7 @@ void nSplash::paintOptions()
     for (int group = 0; group < kGroupCount; ++group) {
         if (group == kPanLawGroup)
             continue;
-        const int32_t word = settings ? settings->getWord(group) : 0;
-        const int32_t option = shownOption(group, word);
+        const int32_t option = shownOption(group, drawnSettings[group]);
         const CRect& slot = groupRects[group];
         CRect mark(slot.left, slot.top + option * kRowHeight, slot.left + kMarkWidth,
                    slot.top + option * kRowHeight + kMarkHeight);
@@ -294,8 +303,7 @@ void nSplash::paintOptions()
 
 void nSplash::paintPanLaw(uint8_t* pixels)
 {
-    const int32_t word = settings ? settings->getWord(kPanLawGroup) : 0;
-    const char* text = kPanLawTexts[shownOption(kPanLawGroup, word)];
+    const char* text = kPanLawTexts[shownOption(kPanLawGroup, drawnSettings[kPanLawGroup])];
     const CRect& group = groupRects[kPanLawGroup];
     const CRect cells(group.left + kPanLawTextOffset.x, group.top + kPanLawTextOffset.y,
                       group.left + kPanLawTextOffset.x + font.measureText(text),

@@ -41,10 +41,11 @@ public:
     // The page is not copied: answers none.
     gui::CView* newCopy() const override;
 
-    // Called by the editor at every idle: the open page is drawn again. The
-    // closed logo, lit while the pointer is over it, counts as dirty after
-    // pointer traffic in the frame since its last draw (isDirty), so the lit
-    // state follows the pointer without a redraw at every idle.
+    // Called by the editor at every idle: the open page is drawn again when
+    // the settings it shows changed since its last draw. The closed logo, lit
+    // while the pointer is over it, counts as dirty after pointer traffic in
+    // the frame since its last draw (isDirty), so the lit state follows the
+    // pointer without a redraw at every idle.
     virtual void refresh();
     bool isDirty() const override;
     virtual void paint(gui::CDrawContext* context);
@@ -66,6 +67,8 @@ private:
     void press(int button);
     uint32_t now() const;
 
+    // The words the open page shows; zeros without a store.
+    SettingsStore::Words shownSettings() const;
     void paintOptions();
     void paintPanLaw(uint8_t* pixels);
     void paintPressedButton();
@@ -78,6 +81,8 @@ private:
     int32_t pressedButton = -1;
     // The frame's pointer event count at the last draw.
     uint32_t pointerEventsDrawn = 0;
+    // The words the open page showed at its last draw.
+    SettingsStore::Words drawnSettings{};
     uint32_t pressedTicks = 0;
     gui::CRect buttonRects[kButtonCount];
     gui::CRect groupRects[kGroupCount];

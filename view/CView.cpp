@@ -304,4 +304,9 @@ CView* CView::newCopy() const
     return new CView(*this);
 }
 
+bool CView::isOpaque() const
+{
+    return false;
+}
+
 } // namespace gui

@@ -93,6 +93,9 @@ public:
     virtual bool isTypeOf(const char* type) const;
     // A detached copy of the view, or none for views that are not copied.
     virtual CView* newCopy() const;
+    // True when every draw covers the whole view rectangle with opaque pixels,
+    // so its container need not paint its background beneath it.
+    virtual bool isOpaque() const;
 
     bool isVisible() const { return visible; }
     bool isAttached() const { return attachedToParent; }

@@ -1,11 +1,12 @@
 // CViewContainer's drawing and invalidation: children drawn in list order over
-// the background, through an optional offscreen, and dirty marks raised to the
-// frame as rectangles.
+// the background (painted only where no opaque child covers it), through an
+// optional offscreen, and dirty marks raised to the frame as rectangles.
 #include "view/CViewContainer.h"
 
 #include "view/CBitmap.h"
 #include "view/CFrame.h"
 #include "view/COffscreenContext.h"
+#include "view/UncoveredArea.h"
 
 namespace gui {
 
@@ -40,7 +41,13 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& update)
     newClip.bound(oldClip);
     target->setClipRect(newClip);
 
-    drawBackgroundRect(target, clientRect);
+    // An opaque child's draw covers everything beneath it.
+    UncoveredArea showing(clientRect);
+    for (CView* child : children)
+        if (child->isOpaque() && checkUpdateRect(child, clientRect))
+            showing.cover(child->getViewSize());
+    for (int32_t i = 0; i < showing.count(); ++i)
+        drawBackgroundRect(target, showing[i]);
 
     for (CView* child : children) {
         if (!checkUpdateRect(child, clientRect))
@@ -65,23 +72,25 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& update)
 
 void CViewContainer::drawBackgroundRect(CDrawContext* context, const CRect& rect)
 {
+    if (!background && transparencyEnabled && backgroundColor.alpha == 255)
+        return;
+    CRect oldClip;
+    context->getClipRect(oldClip);
+    CRect clip = rect;
+    clip.bound(oldClip);
+    context->setClipRect(clip);
     if (background) {
-        CRect oldClip;
-        context->getClipRect(oldClip);
-        CRect clip = rect;
-        clip.bound(oldClip);
-        context->setClipRect(clip);
         const CRect whole(0, 0, background->getWidth(), background->getHeight());
         if (transparencyEnabled)
             background->drawTransparent(context, whole, backgroundOffset);
         else
             background->draw(context, whole, backgroundOffset);
-        context->setClipRect(oldClip);
-    } else if (!transparencyEnabled || backgroundColor.alpha != 255) {
+    } else {
         context->setFillColor(backgroundColor);
         context->setFrameColor(backgroundColor);
         context->drawRect(CRect(0, 0, size.width(), size.height()), kDrawFilledAndStroked);
     }
+    context->setClipRect(oldClip);
 }
 
 bool CViewContainer::isDirty() const

@@ -216,7 +216,7 @@ TEST_F(SplashDrawTest, TheLogoIsLitOnlyWhileThePointerIsOverIt)
 }
 
 // Closed, the logo's picture follows only the pointer: idles without pointer
-// traffic draw nothing; the open page is drawn at every idle.
+// traffic draw nothing.
 TEST_F(SplashDrawTest, TheClosedLogoIsRedrawnOnlyAfterPointerTraffic)
 {
     frame->pointerKnown = true;
@@ -290,6 +290,27 @@ TEST_F(SplashDrawTest, WordsOutsideTheirChoicesFromAStateBlockDrawInsideTheirGro
     EXPECT_EQ(differences(render(), page(SettingsWords{1, 1, 1, 0, 1, 1, 1})), "");
     restoreStateWithSettings(-7);
     EXPECT_EQ(differences(render(), page(SettingsWords{0, 0, 0, 0, 0, 0, 0})), "");
+}
+
+// Open, the page is drawn again only when the words it shows changed, from
+// wherever they changed (here a restored state block).
+TEST_F(SplashDrawTest, TheOpenPageIsRedrawnOnlyWhenItsWordsChange)
+{
+    openPage();
+    restoreStateWithSettings(1);
+    render();
+    for (int idle = 0; idle < 3; ++idle) {
+        splash->refresh();
+        EXPECT_FALSE(splash->isDirty()) << "idle " << idle;
+    }
+    restoreStateWithSettings(2);
+    splash->refresh();
+    EXPECT_TRUE(splash->isDirty());
+    SettingsWords words;
+    words.fill(2);
+    EXPECT_EQ(differences(render(), page(words)), "");
+    splash->refresh();
+    EXPECT_FALSE(splash->isDirty());
 }
 
 TEST_F(SplashDrawTest, APressedButtonStaysLitUntilTheFirstDrawAfter150Milliseconds)
