@@ -59,7 +59,13 @@ bool AEffGUIEditor::getRect(ERect** out)
 {
     if (!out)
         return false;
-    *out = &rect;
+    const PlatformWindow* window = frame ? frame->getPlatformWindow() : nullptr;
+    const int32_t scale = window ? window->getScale() : PlatformWindow::chooseScale(rect.bottom - rect.top);
+    shownRect.top = static_cast<int16_t>(rect.top * scale);
+    shownRect.left = static_cast<int16_t>(rect.left * scale);
+    shownRect.bottom = static_cast<int16_t>(rect.bottom * scale);
+    shownRect.right = static_cast<int16_t>(rect.right * scale);
+    *out = &shownRect;
     return true;
 }
 

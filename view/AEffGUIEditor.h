@@ -56,6 +56,8 @@ private:
 
     AudioEffectX* instance;
     CFrame* retiredFrame = nullptr;
+    // The rectangle as the host sees it: `rect` at the window's scale.
+    ERect shownRect{};
 };
 
 } // namespace gui

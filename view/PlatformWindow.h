@@ -38,10 +38,17 @@ public:
     static PlatformWindow* create(void* parentWindow, int32_t width, int32_t height,
                                   PlatformWindowListener* listener);
 
+    // The scale a window for an editor `height` pixels tall at 1× would get
+    // if it opened now (1, 2 or 3).
+    static int32_t chooseScale(int32_t height);
+
     virtual ~PlatformWindow() = default;
     PlatformWindow(const PlatformWindow&) = delete;
     PlatformWindow& operator=(const PlatformWindow&) = delete;
 
+    // Window pixels per frame pixel, fixed when the window opens: the frame
+    // draws at 1× and the window shows every pixel as a scale × scale block.
+    int32_t getScale() const { return scale; }
     // The native handle (HWND, or the X11 Window id).
     virtual void* handle() const = 0;
     // Asks for the rectangle (frame coordinates) to be repainted.
@@ -77,6 +84,8 @@ public:
 
 protected:
     PlatformWindow() = default;
+
+    int32_t scale = 1;
 };
 
 } // namespace gui

@@ -5,6 +5,7 @@
 #include <sys/shm.h>
 
 #include "view/platform/x11/X11ErrorHandler.h"
+#include "view/platform/x11/ScaledCopy.h"
 
 namespace gui {
 
@@ -14,8 +15,10 @@ constexpr int kBitsPerPixel = 32;
 
 } // namespace
 
-X11BackBuffer::X11BackBuffer(Display* display, Window window, int32_t width, int32_t height, Transport transport)
-    : display(display), window(window), gc(XCreateGC(display, window, 0, nullptr)), transport(transport)
+X11BackBuffer::X11BackBuffer(Display* display, Window window, int32_t width, int32_t height, Transport transport,
+                             int32_t scale)
+    : display(display), window(window), gc(XCreateGC(display, window, 0, nullptr)), transport(transport),
+      scale(scale)
 {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display, window, &attributes);
@@ -35,12 +38,16 @@ X11BackBuffer::~X11BackBuffer()
 cairo_surface_t* X11BackBuffer::surface()
 {
     waitForServer();
-    return image;
+    return composed ? composed : image;
 }
 
 void X11BackBuffer::resize(int32_t width, int32_t height)
 {
     releaseImage();
+    if (scale > 1)
+        composed = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    width *= scale;
+    height *= scale;
     if (completionType >= 0 && depth >= 24 && createShared(width, height))
         return;
     image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -105,6 +112,9 @@ void X11BackBuffer::releaseImage()
     if (image)
         cairo_surface_destroy(image);
     image = nullptr;
+    if (composed)
+        cairo_surface_destroy(composed);
+    composed = nullptr;
     if (shared)
         shmdt(segment.shmaddr);
     if (picture) {
@@ -118,16 +128,27 @@ void X11BackBuffer::releaseImage()
 
 void X11BackBuffer::copyToWindow(const std::vector<CRect>& areas)
 {
-    if (!picture)
+    if (!picture || (composed && cairo_surface_status(composed) != CAIRO_STATUS_SUCCESS))
         return;
-    cairo_surface_flush(image);
-    const CRect whole(0, 0, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
+    cairo_surface_t* source = composed ? composed : image;
+    cairo_surface_flush(source);
+    const CRect whole(0, 0, cairo_image_surface_get_width(source), cairo_image_surface_get_height(source));
     copies.clear();
     for (CRect area : areas) {
         area.bound(whole);
-        if (!area.isEmpty())
-            copies.push_back(area);
+        if (area.isEmpty())
+            continue;
+        if (composed) {
+            waitForServer();
+            const ImagePixels from{cairo_image_surface_get_data(composed), cairo_image_surface_get_stride(composed)};
+            const ImagePixels to{cairo_image_surface_get_data(image), cairo_image_surface_get_stride(image)};
+            copyScaled(from, to, area, scale);
+            area = scaledRect(area, scale);
+        }
+        copies.push_back(area);
     }
+    if (composed)
+        cairo_surface_mark_dirty(image);
     for (size_t i = 0; i < copies.size(); ++i) {
         const CRect& area = copies[i];
         const auto w = unsigned(area.width()), h = unsigned(area.height());
