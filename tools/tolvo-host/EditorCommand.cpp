@@ -58,7 +58,17 @@ struct EditorOptions {
     bool silence = false;
     bool withEditor = true;
     bool cpuShare = false;
+    // The editor scale to ask for through TOLVO_SCALE; empty to let it choose.
+    std::string scale;
 };
+
+// Sets TOLVO_SCALE for the editor about to open (putenv keeps the string).
+void requestScale(const std::string& scale)
+{
+    static std::string setting;
+    setting = "TOLVO_SCALE=" + scale;
+    putenv(&setting[0]);
+}
 
 bool parseOptions(const Arguments& arguments, EditorOptions& options)
 {
@@ -75,6 +85,11 @@ bool parseOptions(const Arguments& arguments, EditorOptions& options)
     }
     options.withEditor = !hasFlag(arguments, "--no-editor");
     options.cpuShare = hasFlag(arguments, "--cpu-share");
+    if (optionValue(arguments, "--scale", options.scale) && options.scale != "1" && options.scale != "2" &&
+        options.scale != "3") {
+        std::fprintf(stderr, "--scale takes 1, 2 or 3, not %s\n", options.scale.c_str());
+        return false;
+    }
     if (hasScreenshot && !options.withEditor) {
         std::fprintf(stderr, "--screenshot needs the editor\n");
         return false;
@@ -106,6 +121,8 @@ int runEditor(const Arguments& arguments)
         return 1;
     plugin.dispatch(effMainsChanged, 0, 1);
 
+    if (!options.scale.empty())
+        requestScale(options.scale);
     ERect* rect = nullptr;
     plugin.dispatch(effEditGetRect, 0, 0, &rect);
     int32_t width = rect ? rect->right - rect->left : 0;
