@@ -60,7 +60,7 @@ bool AEffGUIEditor::getRect(ERect** out)
     if (!out)
         return false;
     const PlatformWindow* window = frame ? frame->getPlatformWindow() : nullptr;
-    const int32_t scale = window ? window->getScale() : PlatformWindow::chooseScale(rect.bottom - rect.top);
+    const int32_t scale = window ? window->getScale() : PlatformWindow::chooseScale(rect.bottom - rect.top, hostScale);
     shownRect.top = static_cast<int16_t>(rect.top * scale);
     shownRect.left = static_cast<int16_t>(rect.left * scale);
     shownRect.bottom = static_cast<int16_t>(rect.bottom * scale);

@@ -18,7 +18,8 @@ CFrame::CFrame(const CRect& size, void* parentWindow, GUIEditorInterface* editor
     attachedToParent = true;
     GDIPlusGlobals::enterFor([&] {
         if (parentWindow)
-            window.reset(PlatformWindow::create(parentWindow, size.width(), size.height(), this));
+            window.reset(PlatformWindow::create(parentWindow, size.width(), size.height(),
+                                                editor ? editor->getHostScale() : 0.0, this));
     });
 }
 

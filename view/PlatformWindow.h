@@ -34,13 +34,14 @@ enum CCursorType : int32_t {
 class PlatformWindow {
 public:
     // Creates the child window of the host's window (an HWND on Windows, an
-    // X11 Window id on Linux) at (0, 0) with the given size; null on failure.
-    static PlatformWindow* create(void* parentWindow, int32_t width, int32_t height,
+    // X11 Window id on Linux) at (0, 0) with the given 1× size, at the scale
+    // chooseScale picks; null on failure.
+    static PlatformWindow* create(void* parentWindow, int32_t width, int32_t height, double hostScale,
                                   PlatformWindowListener* listener);
 
     // The scale a window for an editor `height` pixels tall at 1× would get
-    // if it opened now (1, 2 or 3).
-    static int32_t chooseScale(int32_t height);
+    // if it opened now (1, 2 or 3); `hostScale` is the host's, 0 for none.
+    static int32_t chooseScale(int32_t height, double hostScale);
 
     virtual ~PlatformWindow() = default;
     PlatformWindow(const PlatformWindow&) = delete;

@@ -3,7 +3,7 @@
 
 namespace gui {
 
-int32_t PlatformWindow::chooseScale(int32_t)
+int32_t PlatformWindow::chooseScale(int32_t, double)
 {
     return 1;
 }

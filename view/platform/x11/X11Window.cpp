@@ -32,7 +32,7 @@ void setXEmbedInfo(Display* display, Window window)
 
 } // namespace
 
-PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
+PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height, double hostScale,
                                        PlatformWindowListener* listener)
 {
     if (!parentWindow || width <= 0 || height <= 0)
@@ -43,7 +43,7 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     auto parent = static_cast<Window>(reinterpret_cast<uintptr_t>(parentWindow));
     X11Window* window = nullptr;
     try {
-        window = new X11Window(display, parent, width, height, X11Window::scaleForDisplay(display, height),
+        window = new X11Window(display, parent, width, height, X11Window::scaleForDisplay(display, height, hostScale),
                                listener);
     } catch (...) {
         XCloseDisplay(display);

@@ -49,7 +49,7 @@ public:
     void setTextEntry(X11TextEntry* entry) { textEntry = entry; }
 
     // The scale for an editor `height` pixels tall at 1× on the display.
-    static int32_t scaleForDisplay(Display* display, int32_t height);
+    static int32_t scaleForDisplay(Display* display, int32_t height, double hostScale);
 
     // The window the user pressed last (else any open one), or none: the one
     // whose display the cursor functions use.
