@@ -60,7 +60,8 @@ bool AEffGUIEditor::getRect(ERect** out)
     if (!out)
         return false;
     const PlatformWindow* window = frame ? frame->getPlatformWindow() : nullptr;
-    const int32_t scale = window ? window->getScale() : PlatformWindow::chooseScale(rect.bottom - rect.top, hostScale);
+    const int32_t scale = window ? window->getScale()
+                                 : PlatformWindow::chooseScale(rect.bottom - rect.top, hostScale);
     shownRect.top = static_cast<int16_t>(rect.top * scale);
     shownRect.left = static_cast<int16_t>(rect.left * scale);
     shownRect.bottom = static_cast<int16_t>(rect.bottom * scale);
@@ -111,8 +112,7 @@ bool AEffGUIEditor::setKnobMode(VstInt32 mode)
 }
 
 void AEffGUIEditor::setParameter(VstInt32, float)
-{
-}
+{}
 
 void AEffGUIEditor::draw(ERect* area)
 {
@@ -129,8 +129,7 @@ void AEffGUIEditor::draw(ERect* area)
 }
 
 void AEffGUIEditor::doIdleStuff()
-{
-}
+{}
 
 int32_t AEffGUIEditor::getKnobMode() const
 {

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "view/CPoint.h"
 #include "host/PluginInterface.h"
+#include "view/CPoint.h"
 #include "view/CRect.h"
-#include "view/NativeTextEntry.h"
 #include "view/MouseEvents.h"
+#include "view/NativeTextEntry.h"
 #include "view/PlatformWindowListener.h"
 
 namespace gui {
@@ -36,8 +36,8 @@ public:
     // Creates the child window of the host's window (an HWND on Windows, an
     // X11 Window id on Linux) at (0, 0) with the given 1× size, at the scale
     // chooseScale picks; null on failure.
-    static PlatformWindow* create(void* parentWindow, int32_t width, int32_t height, double hostScale,
-                                  PlatformWindowListener* listener);
+    static PlatformWindow* create(void* parentWindow, int32_t width, int32_t height,
+                                  double hostScale, PlatformWindowListener* listener);
 
     // The scale a window for an editor `height` pixels tall at 1× would get
     // if it opened now (1, 2 or 3); `hostScale` is the host's, 0 for none.
@@ -77,8 +77,9 @@ public:
     // Resizes the window (and on Windows the host windows around it).
     virtual void setSize(int32_t width, int32_t height) = 0;
     // Opens a single-line text entry over a field; none when it fails.
-    virtual std::unique_ptr<NativeTextEntry> createTextEntry(const NativeTextEntry::Settings& settings,
-                                                             NativeTextEntry::Listener& listener) = 0;
+    virtual std::unique_ptr<NativeTextEntry>
+    createTextEntry(const NativeTextEntry::Settings& settings,
+                    NativeTextEntry::Listener& listener) = 0;
     // Offers a key from the host's key opcodes to the open text entry; true
     // when the entry used it.
     virtual bool takeHostKey(const VstKeyCode& key) = 0;

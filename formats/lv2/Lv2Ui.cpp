@@ -114,15 +114,16 @@ void* featureData(const LV2_Feature* const* features, const char* uri)
 // The host's ui:scaleFactor among its options (a float), or 0 when it gives none.
 double hostScaleFactor(const LV2_Feature* const* features)
 {
-    const auto* options = static_cast<const LV2_Options_Option*>(featureData(features, LV2_OPTIONS__options));
+    const auto* options =
+        static_cast<const LV2_Options_Option*>(featureData(features, LV2_OPTIONS__options));
     const auto* map = static_cast<const LV2_URID_Map*>(featureData(features, LV2_URID__map));
     if (!options || !map || !map->map)
         return 0.0;
     const LV2_URID scaleFactor = map->map(map->handle, LV2_UI__scaleFactor);
     const LV2_URID floatType = map->map(map->handle, LV2_ATOM__Float);
     for (const LV2_Options_Option* option = options; option->key || option->value; ++option) {
-        if (option->context == LV2_OPTIONS_INSTANCE && option->key == scaleFactor && option->type == floatType &&
-            option->size == sizeof(float) && option->value)
+        if (option->context == LV2_OPTIONS_INSTANCE && option->key == scaleFactor &&
+            option->type == floatType && option->size == sizeof(float) && option->value)
             return *static_cast<const float*>(option->value);
     }
     return 0.0;

@@ -6,9 +6,9 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <string>
 #include <limits>
 #include <memory>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -175,7 +175,8 @@ TEST_F(Lv2Ui, TheHostsScaleFactorSizesTheEditorAheadOfTheUserSetting)
         {LV2_OPTIONS_INSTANCE, 0, UridMap::mapUri(&urids, LV2_UI__scaleFactor), sizeof(float),
          UridMap::mapUri(&urids, LV2_ATOM__Float), &factor},
         {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
-    const LV2_Feature optionsFeature{LV2_OPTIONS__options, const_cast<LV2_Options_Option*>(options)};
+    const LV2_Feature optionsFeature{LV2_OPTIONS__options,
+                                     const_cast<LV2_Options_Option*>(options)};
     const LV2_Feature mapFeature{LV2_URID__map, &urids.map};
 
     ui = instantiate(true, true, {&optionsFeature, &mapFeature});

@@ -16,7 +16,9 @@ void copyScaled(const ImagePixels& from, const ImagePixels& to, const CRect& are
 {
     const size_t rowBytes = size_t(area.width()) * size_t(scale) * kBytesPerPixel;
     for (int32_t y = area.top; y < area.bottom; ++y) {
-        const auto* source = reinterpret_cast<const uint32_t*>(from.data + std::ptrdiff_t(y) * from.stride) + area.left;
+        const auto* source =
+            reinterpret_cast<const uint32_t*>(from.data + std::ptrdiff_t(y) * from.stride) +
+            area.left;
         unsigned char* firstRow = to.data + std::ptrdiff_t(y) * scale * to.stride +
                                   std::ptrdiff_t(area.left) * scale * kBytesPerPixel;
         auto* target = reinterpret_cast<uint32_t*>(firstRow);

@@ -12,7 +12,18 @@
 namespace gui {
 
 struct X11Input {
-    enum Kind { kIgnored, kExposed, kPressed, kReleased, kMoved, kEntered, kLeft, kWheel, kVisibility, kDestroyed };
+    enum Kind {
+        kIgnored,
+        kExposed,
+        kPressed,
+        kReleased,
+        kMoved,
+        kEntered,
+        kLeft,
+        kWheel,
+        kVisibility,
+        kDestroyed
+    };
 
     Kind kind = kIgnored;
     // The pointer in 1× coordinates.

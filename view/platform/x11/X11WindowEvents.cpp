@@ -1,13 +1,12 @@
 // Delivery of the frame's window events on Linux: translated input goes to
 // the frame, with the held extra buttons, double clicks and the pointer grab
 // kept here. Pointer queries answer in 1× coordinates.
-#include "view/platform/x11/X11Window.h"
-
 #include <cstdlib>
 
 #include "view/DoubleClickTime.h"
 #include "view/platform/x11/ScaledCopy.h"
 #include "view/platform/x11/X11TextEntry.h"
+#include "view/platform/x11/X11Window.h"
 
 namespace gui {
 
@@ -96,7 +95,8 @@ void X11Window::buttonReleased(const X11Input& input, Time time)
 // and 4 pixels; a third press starts over.
 bool X11Window::isDoubleClick(unsigned int button, Time time, CPoint where)
 {
-    bool isDouble = button == lastPressButton && time - lastPressTime <= Time(systemDoubleClickTime()) &&
+    bool isDouble = button == lastPressButton &&
+                    time - lastPressTime <= Time(systemDoubleClickTime()) &&
                     std::abs(where.x - lastPressWhere.x) <= kDoubleClickDistance &&
                     std::abs(where.y - lastPressWhere.y) <= kDoubleClickDistance;
     lastPressButton = isDouble ? 0 : button;
@@ -110,7 +110,8 @@ CPoint X11Window::mouseLocation() const
     Window root = None, child = None;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned int mask = 0;
-    if (window == None || !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
+    if (window == None ||
+        !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
         return CPoint();
     return unscaledPoint(x, y, scale);
 }
@@ -120,7 +121,8 @@ CButtonState X11Window::mouseButtons() const
     Window root = None, child = None;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned int mask = 0;
-    if (window == None || !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
+    if (window == None ||
+        !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
         return extraButtonsHeld;
     return stateButtonsOf(mask) | extraButtonsHeld;
 }

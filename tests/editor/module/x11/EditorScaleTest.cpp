@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
-
 #include <cstdlib>
 #include <string>
 
@@ -44,7 +43,8 @@ protected:
         HostedEditor::SetUp();
         if (HasFatalFailure())
             return;
-        host = HostWindow::create(kEditorWidth * kLargestScale, kEditorHeight * kLargestScale, "scaled editor");
+        host = HostWindow::create(kEditorWidth * kLargestScale, kEditorHeight * kLargestScale,
+                                  "scaled editor");
         ASSERT_TRUE(host);
         input = InputInjector::create(host->handle());
         ASSERT_TRUE(input);
@@ -79,8 +79,8 @@ protected:
         Window root = None, child = None;
         int rootX = 0, rootY = 0, x = -1, y = -1;
         unsigned int mask = 0;
-        XQueryPointer(display, Window(reinterpret_cast<uintptr_t>(host->handle())), &root, &child, &rootX,
-                      &rootY, &x, &y, &mask);
+        XQueryPointer(display, Window(reinterpret_cast<uintptr_t>(host->handle())), &root, &child,
+                      &rootX, &rootY, &x, &y, &mask);
         XCloseDisplay(display);
         return gui::CPoint(x, y);
     }
@@ -135,7 +135,8 @@ TEST_F(EditorScaleTest, WindowShowsTheOneXPictureInBlocks)
     for (int32_t scale : {2, 3}) {
         openAt(scale);
         pump();
-        const Picture large = picture(gui::CRect(0, 0, kEditorWidth * scale, kEditorHeight * scale));
+        const Picture large =
+            picture(gui::CRect(0, 0, kEditorWidth * scale, kEditorHeight * scale));
         ASSERT_EQ(large.size(), small.size() * size_t(scale * scale));
         size_t mismatches = 0;
         for (int32_t y = 0; y < kEditorHeight * scale; ++y) {
@@ -156,7 +157,8 @@ TEST_F(EditorScaleTest, ClicksAtTheScaledCentreOfEachSwitch)
     const struct {
         gui::CRect rect;
         VstInt32 parameter;
-    } switches[] = {{editorLayout::kFlipRect, 2}, {editorLayout::kMuteRect, 3}, {editorLayout::kBypassRect, 4}};
+    } switches[] = {
+        {editorLayout::kFlipRect, 2}, {editorLayout::kMuteRect, 3}, {editorLayout::kBypassRect, 4}};
     for (int32_t scale : {2, 3}) {
         openAt(scale);
         for (const auto& control : switches) {
@@ -190,7 +192,8 @@ TEST_F(EditorScaleTest, FaderAndDialDragsTravelInWindowPixelsAndPutTheCursorBack
         EXPECT_EQ(scaledFader.pointer, scaled(fader.pointer, scale)) << "put back over the cap";
         const DragResult scaledDial = drag(scale, kDialCentre, up, kTrimParameter);
         EXPECT_FLOAT_EQ(scaledDial.value, dial.value) << "scale " << scale;
-        EXPECT_EQ(scaledDial.pointer, scaled(kDialCentre, scale)) << "put back where the drag began";
+        EXPECT_EQ(scaledDial.pointer, scaled(kDialCentre, scale))
+            << "put back where the drag began";
     }
 }
 

@@ -15,14 +15,16 @@ namespace {
 
 LPARAM pointParam(int x, int y)
 {
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)),
+                      static_cast<WORD>(static_cast<SHORT>(y)));
 }
 
 } // namespace
 
 TEST(Win32MessageTranslationTest, MovesPressesAndReleasesWithTheirButtons)
 {
-    Win32Input move = translateWin32Message(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, pointParam(130, 267));
+    Win32Input move =
+        translateWin32Message(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, pointParam(130, 267));
     EXPECT_EQ(move.kind, Win32Input::kMoved);
     EXPECT_EQ(move.where, CPoint(130, 267));
     EXPECT_EQ(move.buttons, kLButton | kShift);
@@ -30,7 +32,8 @@ TEST(Win32MessageTranslationTest, MovesPressesAndReleasesWithTheirButtons)
     Win32Input outside = translateWin32Message(WM_MOUSEMOVE, MK_LBUTTON, pointParam(-4, -20));
     EXPECT_EQ(outside.where, CPoint(-4, -20)) << "a captured drag past the top-left corner";
 
-    Win32Input press = translateWin32Message(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, pointParam(1, 2));
+    Win32Input press =
+        translateWin32Message(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, pointParam(1, 2));
     EXPECT_EQ(press.kind, Win32Input::kPressed);
     EXPECT_EQ(press.buttons, kRButton | kControl);
 
@@ -49,14 +52,18 @@ TEST(Win32MessageTranslationTest, MovesPressesAndReleasesWithTheirButtons)
 
 TEST(Win32MessageTranslationTest, WheelsCountWholeNotchesAtScreenPositions)
 {
-    Win32Input up = translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, WHEEL_DELTA * 2), pointParam(900, 40));
+    Win32Input up = translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, WHEEL_DELTA * 2),
+                                          pointParam(900, 40));
     EXPECT_EQ(up.kind, Win32Input::kWheel);
     EXPECT_EQ(up.distance, 2.0f);
     EXPECT_EQ(up.where, CPoint(900, 40));
     EXPECT_EQ(up.buttons, 0) << "the wheel's modifiers are read live";
-    EXPECT_EQ(translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0).distance,
-              -1.0f);
-    EXPECT_EQ(translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0).distance, 0.0f);
+    EXPECT_EQ(
+        translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0)
+            .distance,
+        -1.0f);
+    EXPECT_EQ(translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0).distance,
+              0.0f);
 }
 
 TEST(Win32MessageTranslationTest, LeavingAndOtherMessages)

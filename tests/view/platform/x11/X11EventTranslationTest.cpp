@@ -111,14 +111,19 @@ TEST(X11EventTranslationTest, ButtonsWheelsAndUnknownButtons)
 
 TEST(X11EventTranslationTest, LeavingIntoAChildOrAGrabIsNotLeaving)
 {
-    X11Input left = translateX11Event(crossingEvent(LeaveNotify, 600, 10, NotifyAncestor, NotifyNormal), 2);
+    X11Input left =
+        translateX11Event(crossingEvent(LeaveNotify, 600, 10, NotifyAncestor, NotifyNormal), 2);
     EXPECT_EQ(left.kind, X11Input::kLeft);
     EXPECT_TRUE(left.leftWindow);
     EXPECT_EQ(left.where, CPoint(300, 5));
-    EXPECT_FALSE(translateX11Event(crossingEvent(LeaveNotify, 0, 0, NotifyInferior, NotifyNormal), 1).leftWindow);
-    EXPECT_FALSE(translateX11Event(crossingEvent(LeaveNotify, 0, 0, NotifyAncestor, NotifyGrab), 1).leftWindow);
-    EXPECT_EQ(translateX11Event(crossingEvent(EnterNotify, 4, 4, NotifyAncestor, NotifyNormal), 2).kind,
-              X11Input::kEntered);
+    EXPECT_FALSE(
+        translateX11Event(crossingEvent(LeaveNotify, 0, 0, NotifyInferior, NotifyNormal), 1)
+            .leftWindow);
+    EXPECT_FALSE(translateX11Event(crossingEvent(LeaveNotify, 0, 0, NotifyAncestor, NotifyGrab), 1)
+                     .leftWindow);
+    EXPECT_EQ(
+        translateX11Event(crossingEvent(EnterNotify, 4, 4, NotifyAncestor, NotifyNormal), 2).kind,
+        X11Input::kEntered);
 }
 
 TEST(X11EventTranslationTest, VisibilityAndDestruction)
