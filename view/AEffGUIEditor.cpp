@@ -59,7 +59,14 @@ bool AEffGUIEditor::getRect(ERect** out)
 {
     if (!out)
         return false;
-    *out = &rect;
+    const PlatformWindow* window = frame ? frame->getPlatformWindow() : nullptr;
+    const int32_t scale = window ? window->getScale()
+                                 : PlatformWindow::chooseScale(rect.bottom - rect.top, hostScale);
+    shownRect.top = static_cast<int16_t>(rect.top * scale);
+    shownRect.left = static_cast<int16_t>(rect.left * scale);
+    shownRect.bottom = static_cast<int16_t>(rect.bottom * scale);
+    shownRect.right = static_cast<int16_t>(rect.right * scale);
+    *out = &shownRect;
     return true;
 }
 
@@ -105,8 +112,7 @@ bool AEffGUIEditor::setKnobMode(VstInt32 mode)
 }
 
 void AEffGUIEditor::setParameter(VstInt32, float)
-{
-}
+{}
 
 void AEffGUIEditor::draw(ERect* area)
 {
@@ -123,8 +129,7 @@ void AEffGUIEditor::draw(ERect* area)
 }
 
 void AEffGUIEditor::doIdleStuff()
-{
-}
+{}
 
 int32_t AEffGUIEditor::getKnobMode() const
 {

@@ -39,6 +39,10 @@ public:
     int32_t getKnobMode() const override;
     void beginEdit(int32_t index) override;
     void endEdit(int32_t index) override;
+    double getHostScale() const override { return hostScale; }
+
+    // The scale a host gives for the editor (0 for none), used at the next open.
+    void setHostScale(double scale) { hostScale = scale; }
 
 protected:
     // Lets the frame go: at once, or, when a host closes the editor from
@@ -56,6 +60,9 @@ private:
 
     AudioEffectX* instance;
     CFrame* retiredFrame = nullptr;
+    // The rectangle as the host sees it: `rect` at the window's scale.
+    ERect shownRect{};
+    double hostScale = 0.0;
 };
 
 } // namespace gui

@@ -14,6 +14,8 @@ public:
     virtual int32_t getKnobMode() const = 0;
     virtual void beginEdit(int32_t index) = 0;
     virtual void endEdit(int32_t index) = 0;
+    // The editor scale the host asks for, 0 when it says nothing.
+    virtual double getHostScale() const { return 0.0; }
     virtual ~GUIEditorInterface() = default;
 
     CFrame* getFrame() const { return frame; }

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "view/CPoint.h"
 #include "host/PluginInterface.h"
+#include "view/CPoint.h"
 #include "view/CRect.h"
-#include "view/NativeTextEntry.h"
 #include "view/MouseEvents.h"
+#include "view/NativeTextEntry.h"
 #include "view/PlatformWindowListener.h"
 
 namespace gui {
@@ -34,14 +34,22 @@ enum CCursorType : int32_t {
 class PlatformWindow {
 public:
     // Creates the child window of the host's window (an HWND on Windows, an
-    // X11 Window id on Linux) at (0, 0) with the given size; null on failure.
+    // X11 Window id on Linux) at (0, 0) with the given 1× size, at the scale
+    // chooseScale picks; null on failure.
     static PlatformWindow* create(void* parentWindow, int32_t width, int32_t height,
-                                  PlatformWindowListener* listener);
+                                  double hostScale, PlatformWindowListener* listener);
+
+    // The scale a window for an editor `height` pixels tall at 1× would get
+    // if it opened now (1, 2 or 3); `hostScale` is the host's, 0 for none.
+    static int32_t chooseScale(int32_t height, double hostScale);
 
     virtual ~PlatformWindow() = default;
     PlatformWindow(const PlatformWindow&) = delete;
     PlatformWindow& operator=(const PlatformWindow&) = delete;
 
+    // Window pixels per frame pixel, fixed when the window opens: the frame
+    // draws at 1× and the window shows every pixel as a scale × scale block.
+    int32_t getScale() const { return scale; }
     // The native handle (HWND, or the X11 Window id).
     virtual void* handle() const = 0;
     // Asks for the rectangle (frame coordinates) to be repainted.
@@ -69,14 +77,17 @@ public:
     // Resizes the window (and on Windows the host windows around it).
     virtual void setSize(int32_t width, int32_t height) = 0;
     // Opens a single-line text entry over a field; none when it fails.
-    virtual std::unique_ptr<NativeTextEntry> createTextEntry(const NativeTextEntry::Settings& settings,
-                                                             NativeTextEntry::Listener& listener) = 0;
+    virtual std::unique_ptr<NativeTextEntry>
+    createTextEntry(const NativeTextEntry::Settings& settings,
+                    NativeTextEntry::Listener& listener) = 0;
     // Offers a key from the host's key opcodes to the open text entry; true
     // when the entry used it.
     virtual bool takeHostKey(const VstKeyCode& key) = 0;
 
 protected:
     PlatformWindow() = default;
+
+    int32_t scale = 1;
 };
 
 } // namespace gui

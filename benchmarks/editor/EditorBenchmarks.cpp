@@ -105,6 +105,9 @@ void printTimes(const std::vector<DrawFigure>& draws, const UpdateFigures& updat
     printTimeRow("idle + window update, silence", idle.silence,
                  "<= " + std::to_string(int(kSilenceIdleTargetMicros)),
                  verdict(idle.silence.median, kSilenceIdleTargetMicros));
+    if (idle.twiceMeasured)
+        printTimeRow("idle + window update, tone playing, 2x", idle.toneAtTwice, "< 2x 1x",
+                     verdict(idle.toneAtTwice.median, 2.0 * idle.tone.median));
 }
 
 void printShares(const CpuShares& shares, double seconds)

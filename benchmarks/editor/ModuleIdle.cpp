@@ -1,6 +1,7 @@
 #include "benchmarks/editor/ModuleIdle.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@ constexpr float kSampleRate = 44100.0f;
 constexpr VstInt32 kFramesPerIdle = 1470;
 // Long enough for every hold and fall-back of the meters to run out.
 constexpr int kSilenceIdles = 900;
+constexpr int32_t kTwice = 2;
 
 class EditorSession {
 public:
@@ -34,7 +36,8 @@ public:
         plugin.dispatch(effEditGetRect, 0, 0, &rect);
         if (!rect)
             return;
-        window = HostWindow::create(rect->right - rect->left, rect->bottom - rect->top, "Tolvo benchmark");
+        rectWidth = rect->right - rect->left;
+        window = HostWindow::create(rectWidth, rect->bottom - rect->top, "Tolvo benchmark");
         if (!window)
             return;
         plugin.dispatch(effEditOpen, 0, 0, window->handle());
@@ -50,6 +53,7 @@ public:
     }
 
     bool isOpen() const { return window != nullptr; }
+    int32_t width() const { return rectWidth; }
 
     // The next stretch of the sweeping test tone.
     void playTone()
@@ -82,6 +86,7 @@ private:
     std::vector<float> block;
     std::vector<float> out;
     size_t position = 0;
+    int32_t rectWidth = 0;
 };
 
 } // namespace
@@ -94,18 +99,31 @@ IdleFigures measureModuleIdle(int runs)
         std::fprintf(stderr, "cannot load the module: %s\n", module.errorText().c_str());
         return figures;
     }
-    EditorSession session(module);
-    if (!session.isOpen()) {
-        std::fprintf(stderr, "cannot open the editor in a window (no display?)\n");
+    int32_t widthAtOnce = 0;
+    {
+        EditorSession session(module);
+        if (!session.isOpen()) {
+            std::fprintf(stderr, "cannot open the editor in a window (no display?)\n");
+            return figures;
+        }
+        figures.tone = timeRuns(runs, [&] { session.playTone(); }, [&] { session.idle(); });
+        for (int i = 0; i < kSilenceIdles; ++i) {
+            session.playSilence();
+            session.idle();
+        }
+        figures.silence = timeRuns(runs, [&] { session.playSilence(); }, [&] { session.idle(); });
+        figures.measured = true;
+        widthAtOnce = session.width();
+    }
+    setenv("TOLVO_SCALE", "2", 1);
+    EditorSession twice(module);
+    unsetenv("TOLVO_SCALE");
+    if (!twice.isOpen() || twice.width() != kTwice * widthAtOnce) {
+        std::fprintf(stderr, "the editor did not open at 2x (screen too small?)\n");
         return figures;
     }
-    figures.tone = timeRuns(runs, [&] { session.playTone(); }, [&] { session.idle(); });
-    for (int i = 0; i < kSilenceIdles; ++i) {
-        session.playSilence();
-        session.idle();
-    }
-    figures.silence = timeRuns(runs, [&] { session.playSilence(); }, [&] { session.idle(); });
-    figures.measured = true;
+    figures.toneAtTwice = timeRuns(runs, [&] { twice.playTone(); }, [&] { twice.idle(); });
+    figures.twiceMeasured = true;
     return figures;
 }
 

@@ -5,7 +5,10 @@
 #include <memory>
 #include <string_view>
 
+#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
+#include <lv2/options/options.h>
+#include <lv2/urid/urid.h>
 
 #include "formats/lv2/Lv2Instance.h"
 #include "formats/lv2/Lv2Plugin.h"
@@ -108,6 +111,24 @@ void* featureData(const LV2_Feature* const* features, const char* uri)
     return nullptr;
 }
 
+// The host's ui:scaleFactor among its options (a float), or 0 when it gives none.
+double hostScaleFactor(const LV2_Feature* const* features)
+{
+    const auto* options =
+        static_cast<const LV2_Options_Option*>(featureData(features, LV2_OPTIONS__options));
+    const auto* map = static_cast<const LV2_URID_Map*>(featureData(features, LV2_URID__map));
+    if (!options || !map || !map->map)
+        return 0.0;
+    const LV2_URID scaleFactor = map->map(map->handle, LV2_UI__scaleFactor);
+    const LV2_URID floatType = map->map(map->handle, LV2_ATOM__Float);
+    for (const LV2_Options_Option* option = options; option->key || option->value; ++option) {
+        if (option->context == LV2_OPTIONS_INSTANCE && option->key == scaleFactor &&
+            option->type == floatType && option->size == sizeof(float) && option->value)
+            return *static_cast<const float*>(option->value);
+    }
+    return 0.0;
+}
+
 LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const char*,
                          LV2UI_Write_Function write, LV2UI_Controller controller,
                          LV2UI_Widget* widget, const LV2_Feature* const* features)
@@ -123,6 +144,7 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
         return nullptr;
     try {
         const auto* touch = static_cast<const LV2UI_Touch*>(featureData(features, LV2_UI__touch));
+        editor->setHostScale(hostScaleFactor(features));
         auto ui = std::make_unique<UiHandle>(*instance, *editor, write, controller, touch);
         *widget = ui->open(parent);
         if (!*widget)

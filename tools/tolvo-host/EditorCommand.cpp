@@ -12,12 +12,12 @@
 
 #include "tools/loader/PluginModule.h"
 #include "tools/tolvo-host/Commands.h"
-#include "tools/tolvo-host/HostedPlugin.h"
 #include "tools/tolvo-host/HostWindow.h"
+#include "tools/tolvo-host/HostedPlugin.h"
 #include "tools/tolvo-host/PngWriter.h"
 #include "tools/tolvo-host/ProcessTimes.h"
-#include "tools/tolvo-host/SweepingTone.h"
 #include "tools/tolvo-host/StateFile.h"
+#include "tools/tolvo-host/SweepingTone.h"
 
 namespace tolvo {
 
@@ -28,7 +28,8 @@ constexpr VstInt32 kBlockSize = 512;
 constexpr auto kIdlePeriod = std::chrono::microseconds(1000000 / 30);
 // Plays the signal (looped; empty for silence) through the plug-in in blocks
 // at the pace of real time.
-void feedAudio(PluginInstance& plugin, const std::vector<float>& signal, const std::atomic<bool>& running)
+void feedAudio(PluginInstance& plugin, const std::vector<float>& signal,
+               const std::atomic<bool>& running)
 {
     std::vector<float> input(kBlockSize, 0.0f), output(kBlockSize);
     const auto blockTime = std::chrono::microseconds(int64_t(1e6 * kBlockSize / kSampleRate));
@@ -58,7 +59,17 @@ struct EditorOptions {
     bool silence = false;
     bool withEditor = true;
     bool cpuShare = false;
+    // The editor scale to ask for through TOLVO_SCALE; empty to let it choose.
+    std::string scale;
 };
+
+// Sets TOLVO_SCALE for the editor about to open (putenv keeps the string).
+void requestScale(const std::string& scale)
+{
+    static std::string setting;
+    setting = "TOLVO_SCALE=" + scale;
+    putenv(&setting[0]);
+}
 
 bool parseOptions(const Arguments& arguments, EditorOptions& options)
 {
@@ -75,6 +86,11 @@ bool parseOptions(const Arguments& arguments, EditorOptions& options)
     }
     options.withEditor = !hasFlag(arguments, "--no-editor");
     options.cpuShare = hasFlag(arguments, "--cpu-share");
+    if (optionValue(arguments, "--scale", options.scale) && options.scale != "1" &&
+        options.scale != "2" && options.scale != "3") {
+        std::fprintf(stderr, "--scale takes 1, 2 or 3, not %s\n", options.scale.c_str());
+        return false;
+    }
     if (hasScreenshot && !options.withEditor) {
         std::fprintf(stderr, "--screenshot needs the editor\n");
         return false;
@@ -106,6 +122,8 @@ int runEditor(const Arguments& arguments)
         return 1;
     plugin.dispatch(effMainsChanged, 0, 1);
 
+    if (!options.scale.empty())
+        requestScale(options.scale);
     ERect* rect = nullptr;
     plugin.dispatch(effEditGetRect, 0, 0, &rect);
     int32_t width = rect ? rect->right - rect->left : 0;
@@ -125,14 +143,16 @@ int runEditor(const Arguments& arguments)
         plugin.dispatch(effEditIdle);
     }
 
-    const std::vector<float> signal = options.silence ? std::vector<float>() : sweepingTone(kSampleRate);
+    const std::vector<float> signal =
+        options.silence ? std::vector<float>() : sweepingTone(kSampleRate);
     std::atomic<bool> running{true};
     std::thread audio(feedAudio, std::ref(plugin), std::cref(signal), std::cref(running));
     const double cpuAtStart = processCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const auto end = start + std::chrono::milliseconds(int64_t(options.seconds * 1000.0));
     auto next = start;
-    while (window->processEvents() && (options.seconds <= 0.0 || std::chrono::steady_clock::now() < end)) {
+    while (window->processEvents() &&
+           (options.seconds <= 0.0 || std::chrono::steady_clock::now() < end)) {
         if (options.withEditor)
             plugin.dispatch(effEditIdle);
         next += kIdlePeriod;

@@ -1,17 +1,23 @@
 // The LV2 UI as a host embeds it: the instance's editor in the host's window, driven by the
 // host's idle; a click reaches the host's write function and touch, port events move the
-// controls; without instance access or a parent there is no UI.
+// controls; without instance access or a parent there is no UI; a scale factor among the
+// host's options sizes the editor.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <limits>
 #include <memory>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
+#include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
 
 #include "editor/PlugEd.h"
 #include "editor/PlugEdLayout.h"
@@ -19,6 +25,7 @@
 #include "tests/support/formats/Lv2Harness.h"
 #include "tests/support/view/InputInjector.h"
 #include "tools/tolvo-host/HostWindow.h"
+#include "view/CFrame.h"
 
 namespace tolvo {
 namespace {
@@ -52,6 +59,22 @@ struct UiHost {
     }
 };
 
+// A host's URID map: each URI's number is its place in the list, from 1.
+struct UridMap {
+    std::vector<std::string> uris;
+    LV2_URID_Map map{this, mapUri};
+
+    static LV2_URID mapUri(LV2_URID_Map_Handle self, const char* uri)
+    {
+        auto& known = static_cast<UridMap*>(self)->uris;
+        for (size_t i = 0; i < known.size(); ++i)
+            if (known[i] == uri)
+                return LV2_URID(i + 1);
+        known.push_back(uri);
+        return LV2_URID(known.size());
+    }
+};
+
 class Lv2Ui : public ::testing::Test {
 protected:
     void SetUp() override
@@ -69,13 +92,16 @@ protected:
             descriptor->cleanup(ui);
     }
 
-    LV2UI_Handle instantiate(bool withInstance, bool withParent)
+    LV2UI_Handle instantiate(bool withInstance, bool withParent,
+                             const std::vector<const LV2_Feature*>& extra = {})
     {
         instanceFeature = {LV2_INSTANCE_ACCESS_URI, plugin.lv2Handle()};
         parentFeature = {LV2_UI__parent, window->handle()};
         resizeFeature = {LV2_UI__resize, &resize};
         touchFeature = {LV2_UI__touch, &touch};
-        std::vector<const LV2_Feature*> features = {&resizeFeature, &touchFeature};
+        std::vector<const LV2_Feature*> features = extra;
+        features.push_back(&resizeFeature);
+        features.push_back(&touchFeature);
         if (withInstance)
             features.push_back(&instanceFeature);
         if (withParent)
@@ -138,6 +164,37 @@ TEST_F(Lv2Ui, OpensTheEditorInTheHostsWindowAndTellsItsSize)
     descriptor->cleanup(ui);
     ui = nullptr;
     EXPECT_FALSE(editor().isOpen());
+}
+
+TEST_F(Lv2Ui, TheHostsScaleFactorSizesTheEditorAheadOfTheUserSetting)
+{
+    setenv("TOLVO_SCALE", "1", 1);
+    UridMap urids;
+    const float factor = 2.0f;
+    const LV2_Options_Option options[] = {
+        {LV2_OPTIONS_INSTANCE, 0, UridMap::mapUri(&urids, LV2_UI__scaleFactor), sizeof(float),
+         UridMap::mapUri(&urids, LV2_ATOM__Float), &factor},
+        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    const LV2_Feature optionsFeature{LV2_OPTIONS__options,
+                                     const_cast<LV2_Options_Option*>(options)};
+    const LV2_Feature mapFeature{LV2_URID__map, &urids.map};
+
+    ui = instantiate(true, true, {&optionsFeature, &mapFeature});
+    ASSERT_NE(ui, nullptr);
+    EXPECT_EQ(host.width, 2 * editorLayout::kWidth);
+    EXPECT_EQ(host.height, 2 * editorLayout::kHeight);
+    EXPECT_EQ(editor().getFrame()->getPlatformWindow()->getScale(), 2);
+    descriptor->cleanup(ui);
+
+    // Options without a map, or no options at all: the user's setting again.
+    ui = instantiate(true, true, {&optionsFeature});
+    ASSERT_NE(ui, nullptr);
+    EXPECT_EQ(host.width, editorLayout::kWidth);
+    descriptor->cleanup(ui);
+    ui = instantiate(true, true);
+    ASSERT_NE(ui, nullptr);
+    EXPECT_EQ(host.height, editorLayout::kHeight);
+    unsetenv("TOLVO_SCALE");
 }
 
 TEST_F(Lv2Ui, NoInstanceAccessOrNoParentNoUi)

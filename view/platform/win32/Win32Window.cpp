@@ -1,6 +1,6 @@
+// The frame's window on Windows: creation, messages, painting through a back
+// buffer, the pointer, and resizing with the host windows around it.
 #include "view/platform/win32/Win32Window.h"
-
-#include <windowsx.h>
 
 #include "view/ModuleHandle.h"
 #include "view/platform/win32/Win32TextEntry.h"
@@ -9,32 +9,6 @@
 namespace gui {
 
 namespace {
-
-// Farthest a host window around the editor may differ in size from the
-// frame's window and still count as part of the editor.
-constexpr LONG kOuterSizeSlack = 60;
-
-CButtonState buttonsOf(WPARAM wParam)
-{
-    CButtonState buttons = 0;
-    if (wParam & MK_LBUTTON)
-        buttons |= kLButton;
-    if (wParam & MK_RBUTTON)
-        buttons |= kRButton;
-    if (wParam & MK_MBUTTON)
-        buttons |= kMButton;
-    if (wParam & MK_XBUTTON1)
-        buttons |= kButton4;
-    if (wParam & MK_XBUTTON2)
-        buttons |= kButton5;
-    if (wParam & MK_SHIFT)
-        buttons |= kShift;
-    if (wParam & MK_CONTROL)
-        buttons |= kControl;
-    if (GetKeyState(VK_MENU) < 0)
-        buttons |= kAlt;
-    return buttons;
-}
 
 CButtonState liveModifiers()
 {
@@ -48,24 +22,9 @@ CButtonState liveModifiers()
     return buttons;
 }
 
-CPoint pointOf(LPARAM lParam)
-{
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-}
-
-LONG widthOf(const RECT& rect)
-{
-    return rect.right - rect.left;
-}
-
-LONG heightOf(const RECT& rect)
-{
-    return rect.bottom - rect.top;
-}
-
 } // namespace
 
-PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
+PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height, double,
                                        PlatformWindowListener* listener)
 {
     if (!parentWindow || width <= 0 || height <= 0)
@@ -155,33 +114,24 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(entry->answerColourRequest(reinterpret_cast<HDC>(wParam)));
         break;
     case WM_MOUSEMOVE:
-        listener->windowMouseMoved(pointOf(lParam), buttonsOf(wParam));
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_XBUTTONDOWN:
-        mouseDown(wParam, lParam, 0);
-        return 0;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
     case WM_XBUTTONDBLCLK:
-        mouseDown(wParam, lParam, kDoubleClick);
-        return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
     case WM_XBUTTONUP:
-        listener->windowMouseUp(pointOf(lParam), buttonsOf(wParam));
-        ReleaseCapture();
+    case WM_MOUSELEAVE:
+        deliver(translateWin32Message(message, wParam, lParam));
         return 0;
     case WM_MOUSEWHEEL:
-        wheel(wParam, lParam);
+        deliver(translateWin32Message(message, wParam, lParam));
         break;
-    case WM_MOUSELEAVE:
-        listener->windowMouseExited(mouseLocation(), mouseButtons());
-        return 0;
     default:
         break;
     }
@@ -264,20 +214,35 @@ void Win32Window::dropBackBuffer()
     bufferOldBitmap = nullptr;
 }
 
-void Win32Window::mouseDown(WPARAM wParam, LPARAM lParam, CButtonState extra)
+void Win32Window::deliver(const Win32Input& input)
 {
-    if (listener->windowMouseDown(pointOf(lParam), buttonsOf(wParam) | extra) == kMouseEventHandled)
-        SetCapture(hwnd);
-}
-
-// One notch (a delta of 120) is a distance of 1.0; smaller deltas give 0.0.
-void Win32Window::wheel(WPARAM wParam, LPARAM lParam)
-{
-    RECT windowRect;
-    GetWindowRect(hwnd, &windowRect);
-    CPoint where(GET_X_LPARAM(lParam) - windowRect.left, GET_Y_LPARAM(lParam) - windowRect.top);
-    auto distance = static_cast<float>(GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
-    listener->windowWheel(where, kMouseWheelAxisY, distance, liveModifiers());
+    // Alt is not in the message; it is read as the message is handled.
+    const CButtonState alt = GetKeyState(VK_MENU) < 0 ? kAlt : 0;
+    switch (input.kind) {
+    case Win32Input::kMoved:
+        listener->windowMouseMoved(input.where, input.buttons | alt);
+        break;
+    case Win32Input::kPressed:
+        if (listener->windowMouseDown(input.where, input.buttons | alt) == kMouseEventHandled)
+            SetCapture(hwnd);
+        break;
+    case Win32Input::kReleased:
+        listener->windowMouseUp(input.where, input.buttons | alt);
+        ReleaseCapture();
+        break;
+    case Win32Input::kWheel: {
+        RECT windowRect;
+        GetWindowRect(hwnd, &windowRect);
+        const CPoint where(input.where.x - windowRect.left, input.where.y - windowRect.top);
+        listener->windowWheel(where, kMouseWheelAxisY, input.distance, liveModifiers());
+        break;
+    }
+    case Win32Input::kLeft:
+        listener->windowMouseExited(mouseLocation(), mouseButtons());
+        break;
+    case Win32Input::kIgnored:
+        break;
+    }
 }
 
 void Win32Window::trackMouseLeave()
@@ -337,72 +302,6 @@ void Win32Window::setCursor(CCursorType type)
     }
     LPCWSTR name = type >= kCursorDefault && type <= kCursorHand ? kCursors[type] : nullptr;
     SetCursor(name ? LoadCursorW(nullptr, name) : defaultCursor);
-}
-
-// The window that holds the editor: going up from the frame's window, stop at
-// a window with a caption, without a parent, or whose parent differs in size
-// by more than 60 pixels.
-CPoint Win32Window::outerPosition() const
-{
-    if (!hwnd)
-        return CPoint();
-    RECT own;
-    GetWindowRect(hwnd, &own);
-    HWND current = hwnd;
-    for (;;) {
-        HWND parent = GetParent(current);
-        if (!parent || (GetWindowLongW(current, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
-            break;
-        RECT parentRect;
-        GetWindowRect(parent, &parentRect);
-        if (std::abs(widthOf(parentRect) - widthOf(own)) > kOuterSizeSlack ||
-            std::abs(heightOf(parentRect) - heightOf(own)) > kOuterSizeSlack)
-            break;
-        current = parent;
-    }
-    RECT rect;
-    GetWindowRect(current, &rect);
-    POINT topLeft{rect.left, rect.top};
-    if (HWND parent = GetParent(current))
-        ScreenToClient(parent, &topLeft);
-    return CPoint(topLeft.x, topLeft.y);
-}
-
-CRect Win32Window::parentRect() const
-{
-    HWND parent = hwnd ? GetParent(hwnd) : nullptr;
-    if (!parent)
-        return CRect();
-    RECT rect;
-    GetWindowRect(parent, &rect);
-    MapWindowPoints(nullptr, GetParent(parent), reinterpret_cast<POINT*>(&rect), 2);
-    return CRect(rect.left, rect.top, rect.right, rect.bottom);
-}
-
-// Resizes the frame's window and the host windows around it by the same
-// amount, up to an MDI client window, a captioned window or a few levels.
-void Win32Window::setSize(int32_t width, int32_t height)
-{
-    if (!hwnd)
-        return;
-    dropBackBuffer();
-    RECT own;
-    GetWindowRect(hwnd, &own);
-    const int dx = width - widthOf(own), dy = height - heightOf(own);
-    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    int levels = 2 * GetSystemMetrics(SM_CYDLGFRAME);
-    for (HWND window = GetParent(hwnd); window && levels-- > 0; window = GetParent(window)) {
-        wchar_t className[32] = L"";
-        GetClassNameW(window, className, 32);
-        if (lstrcmpW(className, L"MDIClient") == 0)
-            break;
-        RECT rect;
-        GetWindowRect(window, &rect);
-        SetWindowPos(window, nullptr, 0, 0, widthOf(rect) + dx, heightOf(rect) + dy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if ((GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
-            break;
-    }
 }
 
 std::unique_ptr<NativeTextEntry> Win32Window::createTextEntry(const NativeTextEntry::Settings& settings,

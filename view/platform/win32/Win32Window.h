@@ -11,6 +11,7 @@
 
 #include "view/PlatformWindow.h"
 #include "view/platform/DamageList.h"
+#include "view/platform/win32/Win32MessageTranslation.h"
 
 namespace gui {
 
@@ -48,8 +49,7 @@ private:
     // there and copied to the window in one go, so nothing flickers.
     HDC backBuffer(HDC windowDevice);
     void dropBackBuffer();
-    void mouseDown(WPARAM wParam, LPARAM lParam, CButtonState extra);
-    void wheel(WPARAM wParam, LPARAM lParam);
+    void deliver(const Win32Input& input);
     // Gives back to the thread's cursor counter every hide this window made.
     void showHiddenPointer();
 

@@ -1,8 +1,17 @@
+// The pointer for the dragging controls on Linux, in root-window pixels. On
+// a scaled window a position set is taken as an offset in frame pixels from
+// the position last read, and multiplied by the scale.
 #include "view/CursorFunctions.h"
 
 #include "view/platform/x11/X11Window.h"
 
 namespace gui {
+
+namespace {
+
+CPoint lastRead;
+
+} // namespace
 
 bool getCursorPosition(int32_t& x, int32_t& y)
 {
@@ -17,6 +26,7 @@ bool getCursorPosition(int32_t& x, int32_t& y)
         return false;
     x = rootX;
     y = rootY;
+    lastRead = CPoint(x, y);
     return true;
 }
 
@@ -26,6 +36,9 @@ void setCursorPosition(int32_t x, int32_t y)
     if (!window || !window->isCreated())
         return;
     Display* display = window->getDisplay();
+    const int32_t scale = window->getScale();
+    x = lastRead.x + (x - lastRead.x) * scale;
+    y = lastRead.y + (y - lastRead.y) * scale;
     XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, x, y);
     XFlush(display);
 }

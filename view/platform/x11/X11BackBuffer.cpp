@@ -4,6 +4,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include "view/platform/x11/ScaledCopy.h"
 #include "view/platform/x11/X11ErrorHandler.h"
 
 namespace gui {
@@ -14,8 +15,10 @@ constexpr int kBitsPerPixel = 32;
 
 } // namespace
 
-X11BackBuffer::X11BackBuffer(Display* display, Window window, int32_t width, int32_t height, Transport transport)
-    : display(display), window(window), gc(XCreateGC(display, window, 0, nullptr)), transport(transport)
+X11BackBuffer::X11BackBuffer(Display* display, Window window, int32_t width, int32_t height,
+                             Transport transport, int32_t scale)
+    : display(display), window(window), gc(XCreateGC(display, window, 0, nullptr)),
+      transport(transport), scale(scale)
 {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display, window, &attributes);
@@ -35,20 +38,25 @@ X11BackBuffer::~X11BackBuffer()
 cairo_surface_t* X11BackBuffer::surface()
 {
     waitForServer();
-    return image;
+    return composed ? composed : image;
 }
 
 void X11BackBuffer::resize(int32_t width, int32_t height)
 {
     releaseImage();
+    if (scale > 1)
+        composed = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    width *= scale;
+    height *= scale;
     if (completionType >= 0 && depth >= 24 && createShared(width, height))
         return;
     image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     if (depth < 24 || cairo_surface_status(image) != CAIRO_STATUS_SUCCESS)
         return;
-    picture = XCreateImage(display, visual, unsigned(depth), ZPixmap, 0,
-                           reinterpret_cast<char*>(cairo_image_surface_get_data(image)), unsigned(width),
-                           unsigned(height), kBitsPerPixel, cairo_image_surface_get_stride(image));
+    picture =
+        XCreateImage(display, visual, unsigned(depth), ZPixmap, 0,
+                     reinterpret_cast<char*>(cairo_image_surface_get_data(image)), unsigned(width),
+                     unsigned(height), kBitsPerPixel, cairo_image_surface_get_stride(image));
 }
 
 // A shared segment the server has attached, wrapped as the cairo image; false
@@ -64,7 +72,8 @@ bool X11BackBuffer::createShared(int32_t width, int32_t height)
         XDestroyImage(created);
         return false;
     }
-    segment.shmid = shmget(IPC_PRIVATE, size_t(created->bytes_per_line) * size_t(height), IPC_CREAT | 0600);
+    segment.shmid =
+        shmget(IPC_PRIVATE, size_t(created->bytes_per_line) * size_t(height), IPC_CREAT | 0600);
     if (segment.shmid < 0) {
         XDestroyImage(created);
         return false;
@@ -89,7 +98,8 @@ bool X11BackBuffer::createShared(int32_t width, int32_t height)
     }
     created->data = segment.shmaddr;
     image = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(segment.shmaddr),
-                                                CAIRO_FORMAT_ARGB32, width, height, created->bytes_per_line);
+                                                CAIRO_FORMAT_ARGB32, width, height,
+                                                created->bytes_per_line);
     picture = created;
     shared = true;
     return true;
@@ -105,6 +115,9 @@ void X11BackBuffer::releaseImage()
     if (image)
         cairo_surface_destroy(image);
     image = nullptr;
+    if (composed)
+        cairo_surface_destroy(composed);
+    composed = nullptr;
     if (shared)
         shmdt(segment.shmaddr);
     if (picture) {
@@ -118,23 +131,37 @@ void X11BackBuffer::releaseImage()
 
 void X11BackBuffer::copyToWindow(const std::vector<CRect>& areas)
 {
-    if (!picture)
+    if (!picture || (composed && cairo_surface_status(composed) != CAIRO_STATUS_SUCCESS))
         return;
-    cairo_surface_flush(image);
-    const CRect whole(0, 0, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
+    cairo_surface_t* source = composed ? composed : image;
+    cairo_surface_flush(source);
+    const CRect whole(0, 0, cairo_image_surface_get_width(source),
+                      cairo_image_surface_get_height(source));
     copies.clear();
     for (CRect area : areas) {
         area.bound(whole);
-        if (!area.isEmpty())
-            copies.push_back(area);
+        if (area.isEmpty())
+            continue;
+        if (composed) {
+            waitForServer();
+            const ImagePixels from{cairo_image_surface_get_data(composed),
+                                   cairo_image_surface_get_stride(composed)};
+            const ImagePixels to{cairo_image_surface_get_data(image),
+                                 cairo_image_surface_get_stride(image)};
+            copyScaled(from, to, area, scale);
+            area = scaledRect(area, scale);
+        }
+        copies.push_back(area);
     }
+    if (composed)
+        cairo_surface_mark_dirty(image);
     for (size_t i = 0; i < copies.size(); ++i) {
         const CRect& area = copies[i];
         const auto w = unsigned(area.width()), h = unsigned(area.height());
         if (shared) {
             // Only the last copy asks for the completion notice.
-            XShmPutImage(display, window, gc, picture, area.left, area.top, area.left, area.top, w, h,
-                         i + 1 == copies.size() ? True : False);
+            XShmPutImage(display, window, gc, picture, area.left, area.top, area.left, area.top, w,
+                         h, i + 1 == copies.size() ? True : False);
         } else {
             XPutImage(display, window, gc, picture, area.left, area.top, area.left, area.top, w, h);
         }

@@ -1,7 +1,8 @@
 // The frame's window on Linux: an Xlib child window of the host's X11 window
 // on a display connection of its own. The editor's idle pumps its events and
 // paints: Expose and invalidRect collect damaged areas, each of which is drawn
-// into an image back buffer and copied to the window.
+// into an image back buffer and copied to the window. The frame works at 1×;
+// the window is `scale` times as large, and input is divided on its way in.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -13,6 +14,7 @@
 #include "view/PlatformWindow.h"
 #include "view/platform/DamageList.h"
 #include "view/platform/x11/X11BackBuffer.h"
+#include "view/platform/x11/X11EventTranslation.h"
 
 namespace gui {
 
@@ -20,7 +22,7 @@ class X11TextEntry;
 
 class X11Window : public PlatformWindow {
 public:
-    X11Window(Display* display, Window parent, int32_t width, int32_t height,
+    X11Window(Display* display, Window parent, int32_t width, int32_t height, int32_t windowScale,
               PlatformWindowListener* listener);
     ~X11Window() override;
 
@@ -46,6 +48,9 @@ public:
     // The open text entry registers itself to receive its window's events.
     void setTextEntry(X11TextEntry* entry) { textEntry = entry; }
 
+    // The scale for an editor `height` pixels tall at 1× on the display.
+    static int32_t scaleForDisplay(Display* display, int32_t height, double hostScale);
+
     // The window the user pressed last (else any open one), or none: the one
     // whose display the cursor functions use.
     static X11Window* pointerWindow();
@@ -54,15 +59,17 @@ public:
 
 private:
     void dispatch(XEvent& event);
-    void buttonPressed(const XButtonEvent& event);
-    void buttonReleased(const XButtonEvent& event);
+    void buttonPressed(const X11Input& input, const XButtonEvent& event);
+    void buttonReleased(const X11Input& input, Time time);
     void paintDamage();
     // False while the window cannot be seen (it or a window around it is
     // unmapped, or it is fully covered): the damage then waits. The first
     // paint after that covers the whole window.
     bool readyToPaint();
-    bool isDoubleClick(const XButtonEvent& event);
-    CButtonState buttonsOf(unsigned int state) const;
+    bool isDoubleClick(unsigned int button, Time time, CPoint where);
+
+    static inline std::vector<X11Window*> openWindows;
+    static inline X11Window* lastPressedWindow = nullptr;
 
     Display* display;
     Window window = None;

@@ -1,6 +1,8 @@
 // Gives the frame tests a private Xvfb, started for the test program and
 // stopped after it: synthetic input moves the display's pointer and keyboard
 // focus, which must not be a desktop in use or a display other tests share.
+// TOLVO_TEST_SCREEN (WIDTHxHEIGHTxDEPTH) asks for a screen other than the
+// usual 1024x768x24, for tests of the editor drawn larger.
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
@@ -17,6 +19,8 @@ namespace tolvo {
 
 namespace {
 
+constexpr char kDefaultScreen[] = "1024x768x24";
+
 bool displayAnswers()
 {
     Display* display = XOpenDisplay(nullptr);
@@ -32,6 +36,8 @@ public:
     {
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
+        const char* wanted = std::getenv("TOLVO_TEST_SCREEN");
+        const std::string screen = wanted && *wanted ? wanted : kDefaultScreen;
         server = fork();
         ASSERT_GE(server, 0);
         if (server == 0) {
@@ -43,7 +49,7 @@ public:
             dup2(devNull, STDERR_FILENO);
             close(fds[0]);
             std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
                    "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
