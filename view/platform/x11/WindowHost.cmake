@@ -1,6 +1,6 @@
 # The frame's window and text entry on Linux: Xlib with cairo.
 target_sources(tolvo_view PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/EntryText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EntryEditingState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScaledCopy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11BackBuffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11Display.cpp

@@ -252,7 +252,7 @@ bool X11TextEntry::applyKey(Key key, uint32_t character, bool shift)
 
 void X11TextEntry::revertAndReportFocusLoss()
 {
-    text = EntryText(originalText, kMaxCharacters);
+    text = EntryEditingState(originalText, kMaxCharacters);
     listener.onTextEntryFocusLost();
 }
 

@@ -14,7 +14,7 @@
 
 #include "host/PluginInterface.h"
 #include "view/NativeTextEntry.h"
-#include "view/platform/x11/EntryText.h"
+#include "view/platform/x11/EntryEditingState.h"
 #include "view/platform/x11/X11BackBuffer.h"
 
 namespace gui {
@@ -55,7 +55,7 @@ private:
     Settings settings;
     std::string fontName;
     Listener& listener;
-    EntryText text;
+    EntryEditingState text;
     std::string originalText;
     std::unique_ptr<X11BackBuffer> buffer;
     int32_t width;

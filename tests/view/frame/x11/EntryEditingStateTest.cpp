@@ -2,7 +2,7 @@
 // moves by whole UTF-8 characters, and the limit holds.
 #include <gtest/gtest.h>
 
-#include "view/platform/x11/EntryText.h"
+#include "view/platform/x11/EntryEditingState.h"
 
 namespace tolvo {
 
@@ -10,15 +10,15 @@ using namespace gui;
 
 namespace {
 
-void typeText(EntryText& text, const char* characters)
+void typeText(EntryEditingState& text, const char* characters)
 {
     for (; *characters; ++characters)
         text.insert(static_cast<unsigned char>(*characters));
 }
 
-TEST(EntryTextTest, TypingReplacesTheSelectionAndEditingKeysWork)
+TEST(EntryEditingStateTest, TypingReplacesTheSelectionAndEditingKeysWork)
 {
-    EntryText text("-12.5", 255);
+    EntryEditingState text("-12.5", 255);
     text.selectAll();
     typeText(text, "30");
     EXPECT_EQ(text.text(), "30");
@@ -39,9 +39,9 @@ TEST(EntryTextTest, TypingReplacesTheSelectionAndEditingKeysWork)
     EXPECT_EQ(text.text(), "-");
 }
 
-TEST(EntryTextTest, CaretAndDeletionStepOverWholeCharacters)
+TEST(EntryEditingStateTest, CaretAndDeletionStepOverWholeCharacters)
 {
-    EntryText text("a\xC3\xA9" "b", 255);
+    EntryEditingState text("a\xC3\xA9" "b", 255);
     text.moveLeft(false);
     text.moveLeft(false);
     EXPECT_EQ(text.caret(), 1u);
@@ -55,9 +55,9 @@ TEST(EntryTextTest, CaretAndDeletionStepOverWholeCharacters)
     EXPECT_EQ(text.caret(), 2u);
 }
 
-TEST(EntryTextTest, NoMoreThanTheLimitOfCharacters)
+TEST(EntryEditingStateTest, NoMoreThanTheLimitOfCharacters)
 {
-    EntryText text(std::string(300, 'x'), 255);
+    EntryEditingState text(std::string(300, 'x'), 255);
     EXPECT_EQ(text.text().size(), 255u);
     EXPECT_FALSE(text.insert('y'));
     text.backspace();

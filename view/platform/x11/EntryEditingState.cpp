@@ -1,4 +1,4 @@
-#include "view/platform/x11/EntryText.h"
+#include "view/platform/x11/EntryEditingState.h"
 
 #include <algorithm>
 
@@ -41,7 +41,7 @@ bool isPrintable(uint32_t codePoint)
 
 } // namespace
 
-EntryText::EntryText(const std::string& text, size_t maxCharacters) : maxCharacters(maxCharacters)
+EntryEditingState::EntryEditingState(const std::string& text, size_t maxCharacters) : maxCharacters(maxCharacters)
 {
     // Keep whole characters up to the limit.
     size_t count = 0;
@@ -56,13 +56,13 @@ EntryText::EntryText(const std::string& text, size_t maxCharacters) : maxCharact
     caretOffset = anchorOffset = content.size();
 }
 
-void EntryText::selectAll()
+void EntryEditingState::selectAll()
 {
     anchorOffset = 0;
     caretOffset = content.size();
 }
 
-bool EntryText::insert(uint32_t codePoint)
+bool EntryEditingState::insert(uint32_t codePoint)
 {
     if (!isPrintable(codePoint))
         return false;
@@ -79,21 +79,21 @@ bool EntryText::insert(uint32_t codePoint)
     return true;
 }
 
-void EntryText::backspace()
+void EntryEditingState::backspace()
 {
     if (!hasSelection())
         anchorOffset = previousBoundary(caretOffset);
     deleteSelection();
 }
 
-void EntryText::deleteForward()
+void EntryEditingState::deleteForward()
 {
     if (!hasSelection())
         anchorOffset = nextBoundary(caretOffset);
     deleteSelection();
 }
 
-void EntryText::moveLeft(bool extend)
+void EntryEditingState::moveLeft(bool extend)
 {
     if (hasSelection() && !extend)
         setCaret(selectionStart(), false);
@@ -101,7 +101,7 @@ void EntryText::moveLeft(bool extend)
         setCaret(previousBoundary(caretOffset), extend);
 }
 
-void EntryText::moveRight(bool extend)
+void EntryEditingState::moveRight(bool extend)
 {
     if (hasSelection() && !extend)
         setCaret(selectionEnd(), false);
@@ -109,17 +109,17 @@ void EntryText::moveRight(bool extend)
         setCaret(nextBoundary(caretOffset), extend);
 }
 
-void EntryText::moveHome(bool extend)
+void EntryEditingState::moveHome(bool extend)
 {
     setCaret(0, extend);
 }
 
-void EntryText::moveEnd(bool extend)
+void EntryEditingState::moveEnd(bool extend)
 {
     setCaret(content.size(), extend);
 }
 
-void EntryText::setCaret(size_t offset, bool extend)
+void EntryEditingState::setCaret(size_t offset, bool extend)
 {
     offset = std::min(offset, content.size());
     while (offset > 0 && offset < content.size() && isContinuationByte(content[offset]))
@@ -129,14 +129,14 @@ void EntryText::setCaret(size_t offset, bool extend)
         anchorOffset = offset;
 }
 
-void EntryText::deleteSelection()
+void EntryEditingState::deleteSelection()
 {
     size_t start = selectionStart();
     content.erase(start, selectionEnd() - start);
     caretOffset = anchorOffset = start;
 }
 
-size_t EntryText::previousBoundary(size_t offset) const
+size_t EntryEditingState::previousBoundary(size_t offset) const
 {
     if (offset == 0)
         return 0;
@@ -146,7 +146,7 @@ size_t EntryText::previousBoundary(size_t offset) const
     return offset;
 }
 
-size_t EntryText::nextBoundary(size_t offset) const
+size_t EntryEditingState::nextBoundary(size_t offset) const
 {
     if (offset >= content.size())
         return content.size();
@@ -156,7 +156,7 @@ size_t EntryText::nextBoundary(size_t offset) const
     return offset;
 }
 
-size_t EntryText::characterCount() const
+size_t EntryEditingState::characterCount() const
 {
     return static_cast<size_t>(std::count_if(content.begin(), content.end(),
                                              [](char byte) { return !isContinuationByte(byte); }));

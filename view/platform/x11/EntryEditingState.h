@@ -10,9 +10,9 @@
 
 namespace gui {
 
-class EntryText {
+class EntryEditingState {
 public:
-    EntryText(const std::string& text, size_t maxCharacters);
+    EntryEditingState(const std::string& text, size_t maxCharacters);
 
     const std::string& text() const { return content; }
     size_t caret() const { return caretOffset; }
