@@ -30,8 +30,7 @@ class BareKernel {
 public:
     BareKernel(double target, double attack, double release)
         : target(target), attack(attack), release(release)
-    {
-    }
+    {}
 
     template <typename In, typename Out, bool accumulate>
     void run(const In* in, Out* out, int frames)

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "benchmarks/BareKernel.h"
-#include "engine/Ballistics.h"
 #include "editor/PlugEd.h"
+#include "engine/Ballistics.h"
 #include "engine/Plug.h"
 
 namespace tolvo {
@@ -70,7 +70,8 @@ void runPlug(Plug& plug, int call, Sample* in, Sample* out, VstInt32 frames)
 template <typename Sample>
 void plugBenchmark(benchmark::State& state, int call, int frames, bool silence)
 {
-    std::unique_ptr<Plug> plug = silence ? plugAfterSilence() : std::make_unique<Plug>(nullptr, PlugEd::create);
+    std::unique_ptr<Plug> plug =
+        silence ? plugAfterSilence() : std::make_unique<Plug>(nullptr, PlugEd::create);
     setGain(*plug);
     std::vector<Sample> in = silence ? std::vector<Sample>(frames, 0) : signal<Sample>(frames);
     std::vector<Sample> out(static_cast<size_t>(frames));

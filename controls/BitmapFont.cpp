@@ -1,9 +1,9 @@
 #include "controls/BitmapFont.h"
 
-#include "controls/CDIB.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "controls/CDIB.h"
 
 namespace {
 
@@ -15,7 +15,8 @@ BitmapFont::BitmapFont(CDIB* strip, int32_t cellWidth, int32_t glyphHeight, int3
     : spacing(spacing), cellWidth(cellWidth), glyphHeight(glyphHeight)
 {
     std::memset(characterMap, kNotInFont, sizeof characterMap);
-    if (!strip || !strip->getPixels() || cellWidth <= 0 || glyphHeight <= 0 || glyphHeight > strip->getHeight())
+    if (!strip || !strip->getPixels() || cellWidth <= 0 || glyphHeight <= 0 ||
+        glyphHeight > strip->getHeight())
         return;
     stripPixels = strip->getPixels();
     stripRowBytes = strip->getWidth() * 4;
@@ -63,8 +64,8 @@ int32_t BitmapFont::measureText(const char* text) const
     return width;
 }
 
-int32_t BitmapFont::drawGlyph(uint8_t* pixels, int32_t rowBytes, int32_t x, int32_t y, char character,
-                              uint32_t color) const
+int32_t BitmapFont::drawGlyph(uint8_t* pixels, int32_t rowBytes, int32_t x, int32_t y,
+                              char character, uint32_t color) const
 {
     const int32_t glyph = glyphOf(character);
     if (glyph < 0)
@@ -79,7 +80,8 @@ int32_t BitmapFont::drawGlyph(uint8_t* pixels, int32_t rowBytes, int32_t x, int3
         width = cellWidth;
     }
     const uint8_t* sourceRow = stripPixels + glyph * cellWidth * 4;
-    const float channel[3] = {float(color & 0xFF), float((color >> 8) & 0xFF), float((color >> 16) & 0xFF)};
+    const float channel[3] = {float(color & 0xFF), float((color >> 8) & 0xFF),
+                              float((color >> 16) & 0xFF)};
     for (int32_t row = 0; row < glyphHeight; ++row) {
         uint8_t* destination = destinationRow;
         const uint8_t* source = sourceRow;

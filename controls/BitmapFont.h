@@ -25,7 +25,8 @@ public:
     // font). No clipping: the caller keeps the cell inside the buffer.
     int32_t drawGlyph(uint8_t* pixels, int32_t rowBytes, int32_t x, int32_t y, char character,
                       uint32_t color) const;
-    void drawText(uint8_t* pixels, int32_t rowBytes, int32_t x, int32_t y, const char* text, uint32_t color) const;
+    void drawText(uint8_t* pixels, int32_t rowBytes, int32_t x, int32_t y, const char* text,
+                  uint32_t color) const;
 
     void setSpaceAdvance(int32_t advance) { spaceAdvance = advance; }
     int32_t getSpaceAdvance() const { return spaceAdvance; }

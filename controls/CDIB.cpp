@@ -41,9 +41,10 @@ void CDIB::copyRectTo(CDIB* destination, const gui::CRect& rect, const gui::CPoi
         return;
     const size_t rowBytes = size_t(rect.width()) * 4;
     for (int32_t row = 0; row < rect.height(); ++row) {
-        const uint8_t* from = pixels.data() + size_t(source.y + row) * getRowBytes() + size_t(source.x) * 4;
-        uint8_t* to = destination->pixels.data() + size_t(rect.top + row) * destination->getRowBytes() +
-                      size_t(rect.left) * 4;
+        const uint8_t* from =
+            pixels.data() + size_t(source.y + row) * getRowBytes() + size_t(source.x) * 4;
+        uint8_t* to = destination->pixels.data() +
+                      size_t(rect.top + row) * destination->getRowBytes() + size_t(rect.left) * 4;
         std::memmove(to, from, rowBytes);
     }
 }

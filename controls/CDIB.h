@@ -1,9 +1,9 @@
 #pragma once
 
-#include "view/CBitmap.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "view/CBitmap.h"
 
 // A bitmap that keeps a plain copy of its pixels (blue, green, red, alpha,
 // premultiplied, rows top to bottom, width * 4 bytes a row) for the controls

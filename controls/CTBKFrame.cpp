@@ -4,8 +4,7 @@
 
 CTBKFrame::CTBKFrame(const gui::CRect& size, void* parentWindow, gui::GUIEditorInterface* editor)
     : gui::CFrame(size, parentWindow, editor)
-{
-}
+{}
 
 CTBKFrame::ViewEntry CTBKFrame::getFirstViewEntry() const
 {

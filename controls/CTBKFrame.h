@@ -1,8 +1,8 @@
 #pragma once
 
-#include "view/CFrame.h"
-
 #include <list>
+
+#include "view/CFrame.h"
 
 // The editor's frame: a framework frame that lets the editor walk its
 // children (in drawing order) to find controls by tag.

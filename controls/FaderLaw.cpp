@@ -34,7 +34,8 @@ MeterRows::MeterRows()
         const float fromTop = 1.0f - float(row) / float(lastRow);
         const float gain = float(gainFromLevel(std::pow(double(fromTop), FaderLaw::kExponent)));
         level[row] = gain;
-        if ((previous > 2.0f && gain <= 2.0f) || (previous > 1.0f && gain <= 1.0f) || row == lastRow) {
+        if ((previous > 2.0f && gain <= 2.0f) || (previous > 1.0f && gain <= 1.0f) ||
+            row == lastRow) {
             for (int32_t j = zoneStart; j <= row; ++j) {
                 zone[j] = currentZone;
                 weight[j] = 1.0f - float(j - zoneStart) / float(row - zoneStart);

@@ -1,18 +1,15 @@
 #include "controls/PanelPicture.h"
 
-#include "controls/CDIB.h"
-#include "view/CDrawContext.h"
-
 #include <algorithm>
 #include <cstring>
 
+#include "controls/CDIB.h"
+#include "view/CDrawContext.h"
+
 PanelPicture::PanelPicture(const CDIB* panel, const gui::CRect& area)
-    : area(area),
-      width(std::max<int32_t>(0, area.width())),
-      height(std::max<int32_t>(0, area.height())),
-      background(new CDIB(nullptr, width, height)),
-      work(new CDIB(nullptr, width, height)),
-      rowBytes(background->getWidth() * 4)
+    : area(area), width(std::max<int32_t>(0, area.width())),
+      height(std::max<int32_t>(0, area.height())), background(new CDIB(nullptr, width, height)),
+      work(new CDIB(nullptr, width, height)), rowBytes(background->getWidth() * 4)
 {
     if (panel)
         copyClippedPixels(*panel, area, *background);
@@ -64,8 +61,10 @@ void copyClippedPixels(const CDIB& source, const gui::CRect& sourceArea, CDIB& t
     // Columns and rows of sourceArea that lie inside both images.
     const int32_t firstColumn = std::max<int32_t>(0, -sourceArea.left);
     const int32_t firstRow = std::max<int32_t>(0, -sourceArea.top);
-    const int32_t endColumn = std::min({sourceArea.width(), source.getWidth() - sourceArea.left, target.getWidth()});
-    const int32_t endRow = std::min({sourceArea.height(), source.getHeight() - sourceArea.top, target.getHeight()});
+    const int32_t endColumn =
+        std::min({sourceArea.width(), source.getWidth() - sourceArea.left, target.getWidth()});
+    const int32_t endRow =
+        std::min({sourceArea.height(), source.getHeight() - sourceArea.top, target.getHeight()});
     if (endColumn <= firstColumn)
         return;
     const size_t bytes = size_t(endColumn - firstColumn) * 4;

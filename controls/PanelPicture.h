@@ -1,9 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 #include "view/CBaseObject.h"
 #include "view/CRect.h"
-
-#include <cstdint>
 
 class CDIB;
 

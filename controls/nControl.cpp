@@ -5,21 +5,13 @@
 #include "view/CursorFunctions.h"
 #include "view/PlatformWindow.h"
 
-nControl::nControl(const gui::CRect& size, gui::CControlListener* listener, int32_t tag, CDIB* background,
-                   float initialValue)
-    : CControl(size, listener, tag, nullptr),
-      picture(background, size),
-      left(size.left),
-      top(size.top),
-      right(size.right),
-      bottom(size.bottom),
-      width(size.right - size.left),
-      height(size.bottom - size.top),
-      rowBytes(picture.getRowBytes()),
-      position(initialValue),
+nControl::nControl(const gui::CRect& size, gui::CControlListener* listener, int32_t tag,
+                   CDIB* background, float initialValue)
+    : CControl(size, listener, tag, nullptr), picture(background, size), left(size.left),
+      top(size.top), right(size.right), bottom(size.bottom), width(size.right - size.left),
+      height(size.bottom - size.top), rowBytes(picture.getRowBytes()), position(initialValue),
       resetValue(initialValue)
-{
-}
+{}
 
 nControl::~nControl() = default;
 

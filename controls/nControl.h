@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/PanelPicture.h"
-#include "view/CControl.h"
-
 #include <atomic>
 #include <cstdint>
+
+#include "controls/PanelPicture.h"
+#include "view/CControl.h"
 
 class CDIB;
 
@@ -50,7 +50,8 @@ public:
 protected:
     // Ctrl, Alt or a double click with the press: the control goes back to
     // its reset value instead of starting a drag.
-    static constexpr gui::CButtonState kResetButtons = gui::kControl | gui::kAlt | gui::kDoubleClick;
+    static constexpr gui::CButtonState kResetButtons =
+        gui::kControl | gui::kAlt | gui::kDoubleClick;
 
     // Inclusive hit test against the rectangle, its left edge moved right by
     // leftInset pixels.

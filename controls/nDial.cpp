@@ -1,11 +1,11 @@
 #include "controls/nDial.h"
 
-#include "controls/CDIB.h"
-#include "view/CControlListener.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "controls/CDIB.h"
+#include "view/CControlListener.h"
 
 namespace {
 
@@ -99,7 +99,8 @@ gui::CMouseEventResult nDial::onMouseMoved(const gui::CPoint& where, gui::CButto
     float change = float(std::abs(dx) > std::abs(dy) ? dx : -dy);
     if (buttons & gui::kShift)
         change *= kShiftFactor;
-    position.store(std::min(kFullTurn, std::max(0.0f, getAngle() + change)), std::memory_order_relaxed);
+    position.store(std::min(kFullTurn, std::max(0.0f, getAngle() + change)),
+                   std::memory_order_relaxed);
     last = where;
     if (listener)
         listener->valueChanged(this);
@@ -130,7 +131,8 @@ void blendPoint(CDIB* image, float x, float y, const uint8_t color[3], const flo
     const int32_t ty = int32_t(floorY);
     const float fx = x - floorX;
     const float fy = y - floorY;
-    const float weights[4] = {(1.0f - fx) * (1.0f - fy), fx * (1.0f - fy), (1.0f - fx) * fy, fx * fy};
+    const float weights[4] = {(1.0f - fx) * (1.0f - fy), fx * (1.0f - fy), (1.0f - fx) * fy,
+                              fx * fy};
     const int32_t rowBytes = image->getRowBytes();
     for (int32_t corner = 0; corner < 4; ++corner) {
         uint8_t* pixel = pixels + (ty + corner / 2) * rowBytes + (tx + corner % 2) * 4;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/nControl.h"
-
 #include <cstdint>
+
+#include "controls/nControl.h"
 
 // The trim knob (31 x 31). The knob is part of the panel; the dial paints only
 // its pointer, a small dark dot anti-aliased at sub-pixel places, on a 270
@@ -22,9 +22,11 @@ public:
           float resetValue);
 
     void draw(gui::CDrawContext* context) override;
-    gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
+                                       gui::CButtonState buttons) override;
     gui::CMouseEventResult onMouseUp(const gui::CPoint& where, gui::CButtonState buttons) override;
-    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where,
+                                        gui::CButtonState buttons) override;
     // Angle = v * 360; no clamping, no redraw.
     void setValue(float newValue) override;
     float getValue() const override;

@@ -1,13 +1,13 @@
 #include "controls/nSplash.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "controls/CDIB.h"
 #include "controls/TextLooks.h"
 #include "rules/SettingsWords.h"
 #include "view/CFrame.h"
 #include "view/TickCount.h"
-
-#include <algorithm>
-#include <climits>
 
 using gui::CButtonState;
 using gui::CMouseEventResult;
@@ -72,16 +72,16 @@ constexpr CPoint kNowhere{INT32_MIN, INT32_MIN};
 
 bool insideImage(const CRect& rect, const CDIB& image)
 {
-    return rect.left >= 0 && rect.top >= 0 && rect.right <= image.getWidth() && rect.bottom <= image.getHeight();
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= image.getWidth() &&
+           rect.bottom <= image.getHeight();
 }
 
 } // namespace
 
-nSplash::nSplash(const CRect& size, int32_t tag, gui::CControlListener* listener, int32_t logoId, int32_t pageId,
-                 int32_t selectorId, int32_t buttonImageId, SettingsStore* settings, CDIB* largeFontStrip)
-    : gui::CControl(size, listener, tag, nullptr),
-      settings(settings),
-      logoRect(size),
+nSplash::nSplash(const CRect& size, int32_t tag, gui::CControlListener* listener, int32_t logoId,
+                 int32_t pageId, int32_t selectorId, int32_t buttonImageId, SettingsStore* settings,
+                 CDIB* largeFontStrip)
+    : gui::CControl(size, listener, tag, nullptr), settings(settings), logoRect(size),
       font(largeFontStrip, kFontCellWidth, kFontHeight, kFontSpacing)
 {
     if (settings)
@@ -320,7 +320,8 @@ void nSplash::paintPressedButton()
     // The button and the row above it, as far as the picture reaches.
     const CRect& button = buttonRects[pressedButton];
     CRect lit(button.left, button.top - 1, button.right + 1, button.bottom + 1);
-    lit.bound(CRect(kButtonImageOrigin.x, kButtonImageOrigin.y, kButtonImageOrigin.x + buttonImage->getWidth(),
+    lit.bound(CRect(kButtonImageOrigin.x, kButtonImageOrigin.y,
+                    kButtonImageOrigin.x + buttonImage->getWidth(),
                     kButtonImageOrigin.y + buttonImage->getHeight()));
     lit.bound(pageRect);
     if (lit.isEmpty())

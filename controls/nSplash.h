@@ -1,12 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "controls/BitmapFont.h"
 #include "controls/PanelPicture.h"
 #include "controls/SettingsStore.h"
 #include "view/CControl.h"
-
-#include <cstdint>
-#include <memory>
 
 class CDIB;
 
@@ -24,18 +24,27 @@ class nSplash : public gui::CControl {
 public:
     static constexpr int kGroupCount = SettingsStore::kWordCount;
     static constexpr int kPanLawGroup = 4;
-    enum Button : int32_t { kRevertButton = 0, kSaveButton, kCloseButton, kApplyButton, kButtonCount };
+    enum Button : int32_t {
+        kRevertButton = 0,
+        kSaveButton,
+        kCloseButton,
+        kApplyButton,
+        kButtonCount
+    };
 
     // Reads the defaults file (and writes it back) for the page's saved copy.
     // The images come from the numbered resources; the strip is not owned.
-    nSplash(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, int32_t logoId, int32_t pageId,
-            int32_t selectorId, int32_t buttonImageId, SettingsStore* settings, CDIB* largeFontStrip);
+    nSplash(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, int32_t logoId,
+            int32_t pageId, int32_t selectorId, int32_t buttonImageId, SettingsStore* settings,
+            CDIB* largeFontStrip);
     ~nSplash() override;
 
     void draw(gui::CDrawContext* context) override;
-    gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
+                                       gui::CButtonState buttons) override;
     gui::CMouseEventResult onMouseUp(const gui::CPoint& where, gui::CButtonState buttons) override;
-    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where,
+                                        gui::CButtonState buttons) override;
     // Open: every point. Closed: left clicks inside the logo (edges included).
     bool hitTest(const gui::CPoint& where, gui::CButtonState buttons) override;
     // The page is not copied: answers none.

@@ -4,9 +4,10 @@
 #include "view/CControlListener.h"
 #include "view/CFrame.h"
 
-nSwitch::nSwitch(const gui::CRect& size, gui::CControlListener* listener, int32_t tag, int32_t imageId,
-                 float initialValue)
-    : CControl(size, listener, tag, nullptr), image(new gui::CBitmap(gui::CResourceDescription(imageId)))
+nSwitch::nSwitch(const gui::CRect& size, gui::CControlListener* listener, int32_t tag,
+                 int32_t imageId, float initialValue)
+    : CControl(size, listener, tag, nullptr),
+      image(new gui::CBitmap(gui::CResourceDescription(imageId)))
 {
     setValue(initialValue);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "view/CControl.h"
-
 #include <atomic>
+
+#include "view/CControl.h"
 
 namespace gui {
 class CBitmap;
@@ -31,7 +31,8 @@ public:
 
     void draw(gui::CDrawContext* context) override;
     // Flips the value inside one edit of the frame, reporting valueChanged.
-    gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
+                                       gui::CButtonState buttons) override;
     // Switches are not copied: answers none.
     gui::CView* newCopy() const override;
 

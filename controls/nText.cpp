@@ -1,11 +1,11 @@
 #include "controls/nText.h"
 
+#include <algorithm>
+
 #include "controls/CDIB.h"
 #include "controls/StringValParameter.h"
 #include "controls/TextLooks.h"
 #include "rules/LevelText.h"
-
-#include <algorithm>
 
 const nText::Look nText::kEntryLook = {kLargeDigitFont.cellWidth, kLargeDigitFont.glyphHeight,
                                        kLargeDigitFont.spacing, 0xFFFFFF};
@@ -14,11 +14,8 @@ const nText::Look nText::kReadoutLook = {kSmallDigitFont.cellWidth, kSmallDigitF
 
 nText::nText(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, CDIB* fontStrip,
              CDIB* background, StringValParameter* strings, bool entryField)
-    : CTextEdit(size, this, tag, nullptr, nullptr, 0),
-      strings(strings),
-      outerListener(listener),
-      entryField(entryField),
-      font(fontStrip, look().cellWidth, look().glyphHeight, look().spacing),
+    : CTextEdit(size, this, tag, nullptr, nullptr, 0), strings(strings), outerListener(listener),
+      entryField(entryField), font(fontStrip, look().cellWidth, look().glyphHeight, look().spacing),
       picture(background, size)
 {
     font.setSpaceAdvance(look().cellWidth);

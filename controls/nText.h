@@ -1,11 +1,11 @@
 #pragma once
 
+#include <atomic>
+
 #include "controls/BitmapFont.h"
 #include "controls/PanelPicture.h"
 #include "view/CControlListener.h"
 #include "view/CTextEdit.h"
-
-#include <atomic>
 
 class CDIB;
 class StringValParameter;
@@ -38,7 +38,8 @@ public:
     // Repaints the whole field from its panel copy, except while the entry
     // is open.
     void draw(gui::CDrawContext* context) override;
-    gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState buttons) override;
+    gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
+                                       gui::CButtonState buttons) override;
     // An entry field opens its entry showing the current display text; a
     // readout takes no focus.
     void takeFocus() override;

@@ -28,8 +28,12 @@ class CControl;
 class HostThreadBridge {
 public:
     // The tags a host thread can reach: the five parameters, Pre and Fine.
-    static constexpr int32_t kBridgedTags[] = {kParamGain, kParamTrim, kParamPhase, kParamMute,
-                                               kParamBypass, editorLayout::kTagPre,
+    static constexpr int32_t kBridgedTags[] = {kParamGain,
+                                               kParamTrim,
+                                               kParamPhase,
+                                               kParamMute,
+                                               kParamBypass,
+                                               editorLayout::kTagPre,
                                                editorLayout::kTagFine};
     static constexpr int kNumSlots = sizeof(kBridgedTags) / sizeof(kBridgedTags[0]);
 

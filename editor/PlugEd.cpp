@@ -122,22 +122,28 @@ void PlugEd::buildControls()
     dial->setValue(plug->getParameter(kParamTrim));
     addToFrame(dial);
 
-    auto* flip = new nSwitch(kFlipRect, this, kParamPhase, kFlipStrip, plug->getParameter(kParamPhase));
+    auto* flip =
+        new nSwitch(kFlipRect, this, kParamPhase, kFlipStrip, plug->getParameter(kParamPhase));
     addToFrame(flip);
 
-    muteSwitch = new nSwitch(kMuteRect, this, kParamMute, kMuteStrip, plug->getParameter(kParamMute));
+    muteSwitch =
+        new nSwitch(kMuteRect, this, kParamMute, kMuteStrip, plug->getParameter(kParamMute));
     addToFrame(muteSwitch);
 
-    bypassSwitch = new nSwitch(kBypassRect, this, kParamBypass, kBypassStrip, plug->getParameter(kParamBypass));
+    bypassSwitch = new nSwitch(kBypassRect, this, kParamBypass, kBypassStrip,
+                               plug->getParameter(kParamBypass));
     addToFrame(bypassSwitch);
 
-    auto* pre = new nSwitch(kPreRect, this, kTagPre, kPreStrip, preValue.load(std::memory_order_relaxed));
+    auto* pre =
+        new nSwitch(kPreRect, this, kTagPre, kPreStrip, preValue.load(std::memory_order_relaxed));
     addToFrame(pre);
 
-    auto* fine = new nSwitch(kFineRect, this, kTagFine, kFineStrip, fineValue.load(std::memory_order_relaxed));
+    auto* fine = new nSwitch(kFineRect, this, kTagFine, kFineStrip,
+                             fineValue.load(std::memory_order_relaxed));
     addToFrame(fine);
 
-    for (auto [tag, place] : {std::pair{kParamGain, kGainFieldRect}, std::pair{kParamTrim, kTrimFieldRect}}) {
+    for (auto [tag, place] :
+         {std::pair{kParamGain, kGainFieldRect}, std::pair{kParamTrim, kTrimFieldRect}}) {
         auto* field = new nText(place, tag, this, largeDigits, background, this, true);
         addToFrame(field);
         field->setViewSize(grownField(place), true);

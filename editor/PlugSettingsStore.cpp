@@ -3,7 +3,8 @@
 #include "engine/PlugSettings.h"
 #include "engine/PreferencesFile.h"
 
-PlugSettingsStore::PlugSettingsStore(PlugSettings& live) : live(live) {}
+PlugSettingsStore::PlugSettingsStore(PlugSettings& live) : live(live)
+{}
 
 int32_t PlugSettingsStore::getWord(int index) const
 {

@@ -21,8 +21,7 @@ void Meter::publish(const MeterBlock& block)
     envelope[0].store(block.envelope, relaxed);
 
     double seenPeak = peak[0].load(relaxed);
-    while (block.peak > seenPeak &&
-           !peak[0].compare_exchange_weak(seenPeak, block.peak, relaxed)) {
+    while (block.peak > seenPeak && !peak[0].compare_exchange_weak(seenPeak, block.peak, relaxed)) {
     }
 
     // Only this thread adds to the sum; a readout or a clear only sets it to

@@ -21,10 +21,8 @@ struct ParameterDefinition {
 };
 
 inline constexpr ParameterDefinition kParameterTable[kNumParams] = {
-    {"Gain", "dB", 0.5f, 1.0f},
-    {"Trim", "dB", 0.5f, 1.0f},
-    {"Phase", "(Norm/Flip)", 0.0f, 0.0f},
-    {"Mute", "(Thru/Mute)", 0.0f, 0.0f},
+    {"Gain", "dB", 0.5f, 1.0f},           {"Trim", "dB", 0.5f, 1.0f},
+    {"Phase", "(Norm/Flip)", 0.0f, 0.0f}, {"Mute", "(Thru/Mute)", 0.0f, 0.0f},
     {"Bypass", "(Off/On)", 0.0f, 0.0f},
 };
 

@@ -50,8 +50,7 @@ void processEntry(AEffect* effect, float** inputs, float** outputs, VstInt32 sam
     });
 }
 
-void processReplacingEntry(AEffect* effect, float** inputs, float** outputs,
-                           VstInt32 sampleFrames)
+void processReplacingEntry(AEffect* effect, float** inputs, float** outputs, VstInt32 sampleFrames)
 {
     guarded(effect, 0, [&](AudioEffect& instance) {
         instance.processReplacing(inputs, outputs, sampleFrames);
@@ -78,13 +77,13 @@ void setParameterEntry(AEffect* effect, VstInt32 index, float value)
 
 float getParameterEntry(AEffect* effect, VstInt32 index)
 {
-    return guarded(effect, 0.0f, [&](AudioEffect& instance) { return instance.getParameter(index); });
+    return guarded(effect, 0.0f,
+                   [&](AudioEffect& instance) { return instance.getParameter(index); });
 }
 
 } // namespace
 
-AudioEffect::AudioEffect(audioMasterCallback audioMaster, VstInt32 numPrograms,
-                         VstInt32 numParams)
+AudioEffect::AudioEffect(audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams)
     : audioMaster(audioMaster), numPrograms(numPrograms), numParams(numParams)
 {
     std::memset(&cEffect, 0, sizeof(cEffect));

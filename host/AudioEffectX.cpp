@@ -27,8 +27,7 @@ VstKeyCode keyCodeOf(VstInt32 index, VstIntPtr value, float opt)
 AudioEffectX::AudioEffectX(audioMasterCallback audioMaster, VstInt32 numPrograms,
                            VstInt32 numParams)
     : AudioEffect(audioMaster, numPrograms, numParams)
-{
-}
+{}
 
 bool AudioEffectX::getSpeakerArrangement(void** input, void** output)
 {
@@ -58,8 +57,9 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
     case effCanBeAutomated:
         return canParameterBeAutomated(index) ? 1 : 0;
     case effGetProgramNameIndexed:
-        return getProgramNameIndexed(static_cast<VstInt32>(value), index,
-                                     static_cast<char*>(ptr)) ? 1 : 0;
+        return getProgramNameIndexed(static_cast<VstInt32>(value), index, static_cast<char*>(ptr))
+                   ? 1
+                   : 0;
     case effGetPlugCategory:
         return getPlugCategory();
     case effSetBypass:
@@ -97,8 +97,8 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
     case effGetCurrentMidiProgram:
         return getCurrentMidiProgram(index, ptr);
     case effGetSpeakerArrangement:
-        return getSpeakerArrangement(reinterpret_cast<void**>(value), static_cast<void**>(ptr))
-                   ? 1 : 0;
+        return getSpeakerArrangement(reinterpret_cast<void**>(value), static_cast<void**>(ptr)) ? 1
+                                                                                                : 0;
     case effSetTotalSampleToProcess:
         return setTotalSampleToProcess(static_cast<VstInt32>(value));
     default:

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
+
 #include "host/AEffEditor.h"
 #include "host/AudioEffectX.h"
 #include "view/GUIEditorInterface.h"
-
-#include <cstdint>
 
 namespace gui {
 

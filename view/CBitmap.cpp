@@ -36,7 +36,8 @@ void CBitmap::drawTransparent(CDrawContext* context, const CRect& rect, const CP
     drawAlphaBlend(context, rect, offset, 255);
 }
 
-void CBitmap::drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset, uint8_t alpha)
+void CBitmap::drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset,
+                             uint8_t alpha)
 {
     if (!context || !context->getCanvas() || rect.width() <= 0 || rect.height() <= 0)
         return;
@@ -44,8 +45,8 @@ void CBitmap::drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPo
     if (!image)
         return;
     const CPoint& drawingOffset = context->getOffset();
-    context->getCanvas()->drawImage(*image, rect.left + drawingOffset.x, rect.top + drawingOffset.y, offset.x,
-                                    offset.y, rect.width(), rect.height(), alpha);
+    context->getCanvas()->drawImage(*image, rect.left + drawingOffset.x, rect.top + drawingOffset.y,
+                                    offset.x, offset.y, rect.width(), rect.height(), alpha);
 }
 
 void CBitmap::dispose()

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "view/CBaseObject.h"
-#include "view/CPoint.h"
-#include "view/CRect.h"
-
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "view/CBaseObject.h"
+#include "view/CPoint.h"
+#include "view/CRect.h"
 
 namespace gui {
 
@@ -42,10 +42,11 @@ public:
     // Draw the region of the size of rect starting at offset in the bitmap
     // at rect's top-left (moved by the context's drawing offset).
     virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
-    virtual void drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
+    virtual void drawTransparent(CDrawContext* context, const CRect& rect,
+                                 const CPoint& offset = CPoint());
     // The same with the picture's alpha scaled by alpha / 255.
-    virtual void drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(),
-                                uint8_t alpha = 128);
+    virtual void drawAlphaBlend(CDrawContext* context, const CRect& rect,
+                                const CPoint& offset = CPoint(), uint8_t alpha = 128);
     virtual void dispose();
     virtual bool loadFromResource(const CResourceDescription& description);
     virtual bool loadFromPath(const void* platformPath);

@@ -14,7 +14,8 @@ struct CColor {
     // The 32-bit ARGB word the graphics library takes: alpha in the top byte.
     constexpr uint32_t toArgb() const
     {
-        return (uint32_t(alpha) << 24) | (uint32_t(red) << 16) | (uint32_t(green) << 8) | uint32_t(blue);
+        return (uint32_t(alpha) << 24) | (uint32_t(red) << 16) | (uint32_t(green) << 8) |
+               uint32_t(blue);
     }
 
     constexpr bool operator==(const CColor& o) const

@@ -1,11 +1,11 @@
 #include "view/CControl.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "view/CControlListener.h"
 #include "view/CFrame.h"
 #include "view/DoubleClickTime.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace gui {
 
@@ -16,9 +16,7 @@ constexpr int32_t kMinDoubleClickTime = 250;
 } // namespace
 
 CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag, CBitmap* background)
-    : CView(size),
-      listener(listener),
-      tag(tag),
+    : CView(size), listener(listener), tag(tag),
       delta(std::max(kMinDoubleClickTime, systemDoubleClickTime()))
 {
     // Taking the background marks the new control dirty, so it is drawn on
@@ -27,27 +25,19 @@ CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag, C
 }
 
 CControl::CControl(const CControl& other)
-    : CView(other),
-      listener(other.listener),
-      tag(other.tag),
-      oldValue(other.oldValue.load(std::memory_order_relaxed)),
-      defaultValue(other.defaultValue),
-      value(other.value.load(std::memory_order_relaxed)),
-      vmin(other.vmin),
-      vmax(other.vmax),
-      wheelInc(other.wheelInc),
-      lastTicks(other.lastTicks),
-      delta(other.delta),
+    : CView(other), listener(other.listener), tag(other.tag),
+      oldValue(other.oldValue.load(std::memory_order_relaxed)), defaultValue(other.defaultValue),
+      value(other.value.load(std::memory_order_relaxed)), vmin(other.vmin), vmax(other.vmax),
+      wheelInc(other.wheelInc), lastTicks(other.lastTicks), delta(other.delta),
       backOffset(other.backOffset)
-{
-}
+{}
 
 bool CControl::isDirty() const
 {
     // Written as a negated equality so that a NaN on either side counts as a
     // difference.
-    const bool valueChanged = !(oldValue.load(std::memory_order_relaxed) ==
-                                value.load(std::memory_order_relaxed));
+    const bool valueChanged =
+        !(oldValue.load(std::memory_order_relaxed) == value.load(std::memory_order_relaxed));
     return valueChanged || CView::isDirty();
 }
 

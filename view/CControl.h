@@ -1,8 +1,8 @@
 #pragma once
 
-#include "view/CView.h"
-
 #include <atomic>
+
+#include "view/CView.h"
 
 namespace gui {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "view/MouseEvents.h"
-
 #include <cstdint>
+
+#include "view/MouseEvents.h"
 
 namespace gui {
 

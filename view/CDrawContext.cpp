@@ -1,13 +1,13 @@
 #include "view/CDrawContext.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "view/CFontDesc.h"
 #include "view/CFrame.h"
 #include "view/platform/GraphicsCanvas.h"
 #include "view/platform/GraphicsFont.h"
 #include "view/platform/WindowDevice.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace gui {
 
@@ -194,10 +194,12 @@ void CDrawContext::drawString(const char* text, const CPoint& point, bool antial
         return;
     // The text's line box ends one pixel below the point.
     const double lineHeight = canvas->lineHeight(*platformFont);
-    canvas->drawString(*platformFont, text, point.x + offset.x, point.y + offset.y + 1 - lineHeight, antialias);
+    canvas->drawString(*platformFont, text, point.x + offset.x, point.y + offset.y + 1 - lineHeight,
+                       antialias);
 }
 
-void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align, bool antialias)
+void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align,
+                              bool antialias)
 {
     if (!text || !font || !canvas)
         return;

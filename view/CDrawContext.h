@@ -1,12 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "view/CBaseObject.h"
 #include "view/CColor.h"
 #include "view/CPoint.h"
 #include "view/CRect.h"
-
-#include <cstdint>
-#include <memory>
 
 namespace gui {
 

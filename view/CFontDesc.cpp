@@ -6,8 +6,7 @@ namespace gui {
 
 CFontDesc::CFontDesc(const char* name, int32_t size, int32_t style)
     : name(name ? name : ""), size(size), style(style)
-{
-}
+{}
 
 CFontDesc::~CFontDesc() = default;
 
@@ -42,8 +41,9 @@ namespace {
 struct SharedFontsRelease {
     ~SharedFontsRelease()
     {
-        for (CFontDesc* font : {kSystemFont, kNormalFontVeryBig, kNormalFontBig, kNormalFont, kNormalFontSmall,
-                                kNormalFontSmaller, kNormalFontVerySmall, kSymbolFont})
+        for (CFontDesc* font :
+             {kSystemFont, kNormalFontVeryBig, kNormalFontBig, kNormalFont, kNormalFontSmall,
+              kNormalFontSmaller, kNormalFontVerySmall, kSymbolFont})
             font->forget();
     }
 } sharedFontsRelease;

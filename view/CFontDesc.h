@@ -1,10 +1,10 @@
 #pragma once
 
-#include "view/CBaseObject.h"
-
 #include <cstdint>
 #include <memory>
 #include <string>
+
+#include "view/CBaseObject.h"
 
 namespace gui {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
+
 #include "view/CViewContainer.h"
 #include "view/NativeTextEntry.h"
 #include "view/PlatformWindow.h"
 #include "view/PlatformWindowListener.h"
-
-#include <atomic>
-#include <memory>
 
 namespace gui {
 
@@ -80,8 +80,8 @@ public:
     // Marks dirty every child that overlaps the rectangle.
     virtual void invalidate(const CRect& rect);
     // Opens a text entry over a field, or none when it cannot be made.
-    virtual std::unique_ptr<NativeTextEntry> createTextEntry(const NativeTextEntry::Settings& settings,
-                                                             NativeTextEntry::Listener& listener);
+    virtual std::unique_ptr<NativeTextEntry>
+    createTextEntry(const NativeTextEntry::Settings& settings, NativeTextEntry::Listener& listener);
 
     // Counts the pointer's moves, presses, releases and leaving that reach
     // the frame: views whose picture follows the pointer compare it with the

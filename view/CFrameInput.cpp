@@ -84,7 +84,8 @@ CMouseEventResult CFrame::onMouseExited(const CPoint& where, CButtonState button
     return kMouseEventHandled;
 }
 
-bool CFrame::onWheel(const CPoint& where, CMouseWheelAxis axis, float distance, CButtonState buttons)
+bool CFrame::onWheel(const CPoint& where, CMouseWheelAxis axis, float distance,
+                     CButtonState buttons)
 {
     // The wheel does nothing while a view is being dragged.
     if (mouseDownView)
@@ -197,7 +198,8 @@ CView* CFrame::getFocusView() const
 
 void CFrame::notifyEnclosing(CView* view, const char* message)
 {
-    for (CView* parent = view->getParentView(); parent && parent != this; parent = parent->getParentView())
+    for (CView* parent = view->getParentView(); parent && parent != this;
+         parent = parent->getParentView())
         parent->notify(view, message);
 }
 

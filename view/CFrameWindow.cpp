@@ -1,8 +1,7 @@
 // The frame and its native window: text entries, drawing contexts, and the
 // window's input, paint and lifetime calls turned into frame calls.
-#include "view/CFrame.h"
-
 #include "view/CDrawContext.h"
+#include "view/CFrame.h"
 
 namespace gui {
 

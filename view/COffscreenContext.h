@@ -11,7 +11,8 @@ class CBitmap;
 // offscreen covers it. The picture is copied out by drawing getBitmap().
 class COffscreenContext : public CDrawContext {
 public:
-    COffscreenContext(CFrame* frame, int32_t width, int32_t height, const CColor& background = kBlackCColor);
+    COffscreenContext(CFrame* frame, int32_t width, int32_t height,
+                      const CColor& background = kBlackCColor);
     ~COffscreenContext() override;
 
     CBitmap* getBitmap() const { return bitmap; }
@@ -20,7 +21,8 @@ public:
     CColor getBackgroundColor() const { return backgroundColor; }
 
 private:
-    COffscreenContext(CFrame* frame, CBitmap* bitmap, int32_t width, int32_t height, const CColor& background);
+    COffscreenContext(CFrame* frame, CBitmap* bitmap, int32_t width, int32_t height,
+                      const CColor& background);
 
     CBitmap* bitmap;
     int32_t height;

@@ -1,10 +1,10 @@
 #include "view/CParamDisplay.h"
 
-#include "view/CBitmap.h"
-#include "view/CFontDesc.h"
-
 #include <cstdio>
 #include <cstring>
+
+#include "view/CBitmap.h"
+#include "view/CFontDesc.h"
 
 namespace gui {
 
@@ -18,19 +18,12 @@ CParamDisplay::CParamDisplay(const CRect& size, CBitmap* background, int32_t sty
 }
 
 CParamDisplay::CParamDisplay(const CParamDisplay& other)
-    : CControl(other),
-      stringConvert(other.stringConvert),
+    : CControl(other), stringConvert(other.stringConvert),
       stringConvertWithData(other.stringConvertWithData),
-      string2FloatConvert(other.string2FloatConvert),
-      userData(other.userData),
-      horiTxtAlign(other.horiTxtAlign),
-      style(other.style),
-      fontID(other.fontID),
-      fontColor(other.fontColor),
-      backColor(other.backColor),
-      frameColor(other.frameColor),
-      shadowColor(other.shadowColor),
-      textTransparency(other.textTransparency),
+      string2FloatConvert(other.string2FloatConvert), userData(other.userData),
+      horiTxtAlign(other.horiTxtAlign), style(other.style), fontID(other.fontID),
+      fontColor(other.fontColor), backColor(other.backColor), frameColor(other.frameColor),
+      shadowColor(other.shadowColor), textTransparency(other.textTransparency),
       antialias(other.antialias)
 {
     if (fontID)

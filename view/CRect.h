@@ -1,9 +1,9 @@
 #pragma once
 
-#include "view/CPoint.h"
-
 #include <algorithm>
 #include <cstdint>
+
+#include "view/CPoint.h"
 
 namespace gui {
 
@@ -16,7 +16,8 @@ struct CRect {
 
     constexpr CRect() = default;
     constexpr CRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
-        : left(left), top(top), right(right), bottom(bottom) {}
+        : left(left), top(top), right(right), bottom(bottom)
+    {}
 
     constexpr int32_t width() const { return right - left; }
     constexpr int32_t height() const { return bottom - top; }

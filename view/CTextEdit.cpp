@@ -1,18 +1,18 @@
 #include "view/CTextEdit.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
 #include "view/CControlListener.h"
 #include "view/CFontDesc.h"
 #include "view/CFrame.h"
 #include "view/Utf8Text.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
-
 namespace gui {
 
-CTextEdit::CTextEdit(const CRect& size, CControlListener* listener, int32_t tag, const char* initialText,
-                     CBitmap* background, int32_t style)
+CTextEdit::CTextEdit(const CRect& size, CControlListener* listener, int32_t tag,
+                     const char* initialText, CBitmap* background, int32_t style)
     : CParamDisplay(size, background, style)
 {
     setListener(listener);
@@ -22,9 +22,7 @@ CTextEdit::CTextEdit(const CRect& size, CControlListener* listener, int32_t tag,
 }
 
 CTextEdit::CTextEdit(const CTextEdit& other)
-    : CParamDisplay(other),
-      NativeTextEntry::Listener(),
-      editConvert(other.editConvert),
+    : CParamDisplay(other), NativeTextEntry::Listener(), editConvert(other.editConvert),
       editConvertWithData(other.editConvertWithData)
 {
     std::memcpy(text, other.text, sizeof text);
@@ -72,7 +70,8 @@ CRect CTextEdit::entryRect() const
 {
     CRect rect = size;
     for (CView* parent = parentView; parent; parent = parent->getParentView()) {
-        if (parent->notify(const_cast<CTextEdit*>(this), kMsgCheckIfViewContainer) == kMessageNotified)
+        if (parent->notify(const_cast<CTextEdit*>(this), kMsgCheckIfViewContainer) ==
+            kMessageNotified)
             rect.offset(parent->getViewSize().topLeft());
     }
     rect.right += 1;

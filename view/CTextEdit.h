@@ -1,9 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "view/CParamDisplay.h"
 #include "view/NativeTextEntry.h"
-
-#include <memory>
 
 namespace gui {
 
@@ -17,8 +17,8 @@ public:
     using EditConvert = void (*)(const char* text, char* displayText);
     using EditConvertWithData = void (*)(const char* text, char* displayText, void* userData);
 
-    CTextEdit(const CRect& size, CControlListener* listener, int32_t tag, const char* text = nullptr,
-              CBitmap* background = nullptr, int32_t style = 0);
+    CTextEdit(const CRect& size, CControlListener* listener, int32_t tag,
+              const char* text = nullptr, CBitmap* background = nullptr, int32_t style = 0);
 
     // Operations this class overrides.
     void draw(CDrawContext* context) override;

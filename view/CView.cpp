@@ -1,25 +1,20 @@
 #include "view/CView.h"
 
+#include <cstring>
+
 #include "view/CBitmap.h"
 #include "view/CFrame.h"
 
-#include <cstring>
-
 namespace gui {
 
-CView::CView(const CRect& size) : size(size), mouseableArea(size) {}
+CView::CView(const CRect& size) : size(size), mouseableArea(size)
+{}
 
 CView::CView(const CView& other)
-    : CBaseObject(),
-      size(other.size),
-      mouseableArea(other.mouseableArea),
-      dirty(other.dirty.load(std::memory_order_relaxed)),
-      mouseEnabled(other.mouseEnabled),
-      transparencyEnabled(other.transparencyEnabled),
-      wantsFocusFlag(other.wantsFocusFlag),
-      visible(other.visible),
-      autosizeFlags(other.autosizeFlags),
-      background(other.background)
+    : CBaseObject(), size(other.size), mouseableArea(other.mouseableArea),
+      dirty(other.dirty.load(std::memory_order_relaxed)), mouseEnabled(other.mouseEnabled),
+      transparencyEnabled(other.transparencyEnabled), wantsFocusFlag(other.wantsFocusFlag),
+      visible(other.visible), autosizeFlags(other.autosizeFlags), background(other.background)
 {
     if (background)
         background->remember();
@@ -162,11 +157,14 @@ bool CView::onDrop(CDragContainer*, const CPoint&)
     return false;
 }
 
-void CView::onDragEnter(CDragContainer*, const CPoint&) {}
+void CView::onDragEnter(CDragContainer*, const CPoint&)
+{}
 
-void CView::onDragLeave(CDragContainer*, const CPoint&) {}
+void CView::onDragLeave(CDragContainer*, const CPoint&)
+{}
 
-void CView::onDragMove(CDragContainer*, const CPoint&) {}
+void CView::onDragMove(CDragContainer*, const CPoint&)
+{}
 
 int32_t CView::onKeyDown(VstKeyCode&)
 {
@@ -203,7 +201,8 @@ CRect CView::getVisibleSize() const
     return size;
 }
 
-void CView::parentSizeChanged() {}
+void CView::parentSizeChanged()
+{}
 
 CPoint& CView::frameToLocal(CPoint& point) const
 {
@@ -229,9 +228,11 @@ int32_t CView::getAutosizeFlags() const
     return autosizeFlags;
 }
 
-void CView::looseFocus() {}
+void CView::looseFocus()
+{}
 
-void CView::takeFocus() {}
+void CView::takeFocus()
+{}
 
 bool CView::wantsFocus() const
 {

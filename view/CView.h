@@ -1,11 +1,11 @@
 #pragma once
 
+#include <atomic>
+
 #include "host/PluginInterface.h"
 #include "view/CBaseObject.h"
 #include "view/CRect.h"
 #include "view/MouseEvents.h"
-
-#include <atomic>
 
 namespace gui {
 

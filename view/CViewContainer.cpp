@@ -2,11 +2,11 @@
 // children, attachment to a frame, coordinates, focus and background settings.
 #include "view/CViewContainer.h"
 
-#include "view/CFrame.h"
-#include "view/COffscreenContext.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "view/CFrame.h"
+#include "view/COffscreenContext.h"
 
 namespace gui {
 
@@ -15,17 +15,14 @@ bool CViewContainer::isContainer(const CView* view)
     return view->isTypeOf("CViewContainer");
 }
 
-
 CViewContainer::CViewContainer(const CRect& size, CBitmap* background) : CView(size)
 {
     setBackground(background);
 }
 
 CViewContainer::CViewContainer(const CViewContainer& other)
-    : CView(other),
-      backgroundColor(other.backgroundColor),
-      backgroundOffset(other.backgroundOffset),
-      drawInOffscreen(other.drawInOffscreen)
+    : CView(other), backgroundColor(other.backgroundColor),
+      backgroundOffset(other.backgroundOffset), drawInOffscreen(other.drawInOffscreen)
 {
     for (CView* child : other.children) {
         // The copy holds each child copy as a creator-added child: count 2.
@@ -116,7 +113,8 @@ bool CViewContainer::advanceNextFocusView(CView* oldFocus, bool reverse)
         }
         return false;
     };
-    return reverse ? visit(children.rbegin(), children.rend()) : visit(children.begin(), children.end());
+    return reverse ? visit(children.rbegin(), children.rend())
+                   : visit(children.begin(), children.end());
 }
 
 bool CViewContainer::removed(CView* parent)

@@ -2,10 +2,10 @@
 // CViewContainer.cpp (tree), CViewContainerDrawing.cpp and CViewContainerEvents.cpp.
 #pragma once
 
+#include <list>
+
 #include "view/CColor.h"
 #include "view/CView.h"
-
-#include <list>
 
 namespace gui {
 

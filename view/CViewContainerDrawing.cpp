@@ -1,11 +1,10 @@
 // CViewContainer's drawing and invalidation: children drawn in list order over
 // the background (painted only where no opaque child covers it), through an
 // optional offscreen, and dirty marks raised to the frame as rectangles.
-#include "view/CViewContainer.h"
-
 #include "view/CBitmap.h"
 #include "view/CFrame.h"
 #include "view/COffscreenContext.h"
+#include "view/CViewContainer.h"
 #include "view/UncoveredArea.h"
 
 namespace gui {

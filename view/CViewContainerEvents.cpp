@@ -1,11 +1,10 @@
 // CViewContainer's input: mouse presses and drags routed to the child under
 // the pointer, wheel, drag-and-drop and keys offered from the top child down.
-#include "view/CViewContainer.h"
+#include <algorithm>
 
 #include "view/CControl.h"
 #include "view/CControlListener.h"
-
-#include <algorithm>
+#include "view/CViewContainer.h"
 
 namespace gui {
 

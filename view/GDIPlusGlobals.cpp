@@ -6,7 +6,8 @@ namespace gui {
 
 GDIPlusGlobals* GDIPlusGlobals::instance = nullptr;
 
-GDIPlusGlobals::GDIPlusGlobals() : token(startGraphicsLibrary()) {}
+GDIPlusGlobals::GDIPlusGlobals() : token(startGraphicsLibrary())
+{}
 
 GDIPlusGlobals::~GDIPlusGlobals()
 {

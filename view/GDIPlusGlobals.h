@@ -1,8 +1,8 @@
 #pragma once
 
-#include "view/CBaseObject.h"
-
 #include <cstdint>
+
+#include "view/CBaseObject.h"
 
 namespace gui {
 

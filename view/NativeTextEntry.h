@@ -1,11 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "view/CColor.h"
 #include "view/CDrawContext.h"
 #include "view/CRect.h"
-
-#include <cstdint>
-#include <string>
 
 namespace gui {
 

@@ -1,8 +1,7 @@
 #include "view/PngDecoder.h"
 
-#include <png.h>
-
 #include <cstring>
+#include <png.h>
 
 namespace gui {
 
@@ -43,7 +42,8 @@ void stopOnError(png_structp png, png_const_charp)
     png_longjmp(png, 1);
 }
 
-void ignoreWarning(png_structp, png_const_charp) {}
+void ignoreWarning(png_structp, png_const_charp)
+{}
 
 // Converts every colour type to 8-bit blue, green, red, alpha.
 void requestBgra(png_structp png, png_infop info)

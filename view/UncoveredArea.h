@@ -2,9 +2,9 @@
 // kept as a short list of disjoint rectangles.
 #pragma once
 
-#include "view/CRect.h"
-
 #include <cstdint>
+
+#include "view/CRect.h"
 
 namespace gui {
 

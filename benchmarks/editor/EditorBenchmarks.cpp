@@ -85,9 +85,11 @@ void printTimeRow(const std::string& what, const Timing& timing, const std::stri
                 target.c_str(), result);
 }
 
-void printTimes(const std::vector<DrawFigure>& draws, const UpdateFigures& updates, const IdleFigures& idle)
+void printTimes(const std::vector<DrawFigure>& draws, const UpdateFigures& updates,
+                const IdleFigures& idle)
 {
-    std::printf("\n%-44s %10s %10s   %-10s %s\n", "editor, microseconds", "median", "mean", "target", "");
+    std::printf("\n%-44s %10s %10s   %-10s %s\n", "editor, microseconds", "median", "mean",
+                "target", "");
     for (const DrawFigure& draw : draws) {
         bool whole = draw.what == "whole frame";
         printTimeRow("offscreen draw: " + draw.what, draw.timing, whole ? "< 1000" : "",
@@ -114,7 +116,8 @@ void printShares(const CpuShares& shares, double seconds)
 {
     std::printf("\n%-44s %10s %10s\n", "tolvo-host CPU share, % of one core", "tone", "silence");
     std::printf("%-44s %10.3f %10.3f\n", "no editor", shares.noEditorTone, shares.noEditorSilence);
-    std::printf("%-44s %10.3f %10.3f\n", "editor open, 30 idles/s", shares.editorTone, shares.editorSilence);
+    std::printf("%-44s %10.3f %10.3f\n", "editor open, 30 idles/s", shares.editorTone,
+                shares.editorSilence);
     const double toneCost = shares.editorTone - shares.noEditorTone;
     const double silenceCost = shares.editorSilence - shares.noEditorSilence;
     std::printf("%-44s %10.3f %10.3f\n", "editor open - no editor (points)", toneCost, silenceCost);

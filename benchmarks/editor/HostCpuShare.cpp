@@ -18,9 +18,9 @@ std::string hostBesideExecutable()
 // Runs tolvo-host and reads the share from its "cpu share: X %" line.
 double runHost(double seconds, bool withEditor, bool silence)
 {
-    std::string command = "'" + hostBesideExecutable() + "' editor --cpu-share --seconds " +
-                          std::to_string(seconds) + (silence ? " --signal silence" : " --signal tone") +
-                          (withEditor ? "" : " --no-editor");
+    std::string command =
+        "'" + hostBesideExecutable() + "' editor --cpu-share --seconds " + std::to_string(seconds) +
+        (silence ? " --signal silence" : " --signal tone") + (withEditor ? "" : " --no-editor");
     FILE* output = popen(command.c_str(), "r");
     if (!output)
         return NAN;

@@ -1,8 +1,8 @@
 #include "benchmarks/editor/ModuleIdle.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -24,7 +24,8 @@ constexpr int32_t kTwice = 2;
 class EditorSession {
 public:
     explicit EditorSession(const PluginModule& module)
-        : plugin(module), tone(sweepingTone(kSampleRate)), block(kFramesPerIdle), out(kFramesPerIdle)
+        : plugin(module), tone(sweepingTone(kSampleRate)), block(kFramesPerIdle),
+          out(kFramesPerIdle)
     {
         if (!plugin.effect())
             return;
@@ -106,12 +107,14 @@ IdleFigures measureModuleIdle(int runs)
             std::fprintf(stderr, "cannot open the editor in a window (no display?)\n");
             return figures;
         }
-        figures.tone = timeRuns(runs, [&] { session.playTone(); }, [&] { session.idle(); });
+        figures.tone = timeRuns(
+            runs, [&] { session.playTone(); }, [&] { session.idle(); });
         for (int i = 0; i < kSilenceIdles; ++i) {
             session.playSilence();
             session.idle();
         }
-        figures.silence = timeRuns(runs, [&] { session.playSilence(); }, [&] { session.idle(); });
+        figures.silence = timeRuns(
+            runs, [&] { session.playSilence(); }, [&] { session.idle(); });
         figures.measured = true;
         widthAtOnce = session.width();
     }
@@ -122,7 +125,8 @@ IdleFigures measureModuleIdle(int runs)
         std::fprintf(stderr, "the editor did not open at 2x (screen too small?)\n");
         return figures;
     }
-    figures.toneAtTwice = timeRuns(runs, [&] { twice.playTone(); }, [&] { twice.idle(); });
+    figures.toneAtTwice = timeRuns(
+        runs, [&] { twice.playTone(); }, [&] { twice.idle(); });
     figures.twiceMeasured = true;
     return figures;
 }

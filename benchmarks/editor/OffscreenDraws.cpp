@@ -48,8 +48,8 @@ struct ControlKind {
 };
 
 const ControlKind kKinds[] = {
-    {"fader, meter lit", kParamGain, 0},   {"dial", kParamTrim, 0},      {"switch", kParamPhase, 0},
-    {"entry field", kParamGain, 1},        {"readout", kTagPeak, 0},     {"closed logo", kTagSettings, 0},
+    {"fader, meter lit", kParamGain, 0}, {"dial", kParamTrim, 0},  {"switch", kParamPhase, 0},
+    {"entry field", kParamGain, 1},      {"readout", kTagPeak, 0}, {"closed logo", kTagSettings, 0},
 };
 
 gui::CControl* controlOf(PlugEd& editor, const ControlKind& kind)
@@ -80,12 +80,14 @@ std::vector<DrawFigure> measureOffscreenDraws(int runs)
         if (gui::CControl* control = controlOf(*editor, kind))
             // Marked dirty first: a control that keeps its last picture
             // composes it whole again, as after any change but the meter's.
-            figures.push_back({kind.what, timeRuns(runs, [&] { control->setDirty(true); },
-                                                   [&] { drawLikeFrame(context, *control); })});
+            figures.push_back({kind.what, timeRuns(
+                                              runs, [&] { control->setDirty(true); },
+                                              [&] { drawLikeFrame(context, *control); })});
     }
     context.setClipRect(size);
-    figures.push_back({"whole frame", timeRuns(runs, [&] { frame.invalidate(size); },
-                                               [&] { frame.draw(&context); })});
+    figures.push_back(
+        {"whole frame", timeRuns(
+                            runs, [&] { frame.invalidate(size); }, [&] { frame.draw(&context); })});
 
     // A left click on the logo opens the settings page over the editor.
     if (gui::CControl* logo = editor->findControl(kTagSettings)) {
@@ -93,7 +95,8 @@ std::vector<DrawFigure> measureOffscreenDraws(int runs)
         logo->onMouseDown(inLogo, gui::kLButton);
         logo->onMouseUp(inLogo, 0);
         if (logo->getValue() != 0.0f)
-            figures.push_back({"open settings page", timeRuns(runs, [&] { drawLikeFrame(context, *logo); })});
+            figures.push_back(
+                {"open settings page", timeRuns(runs, [&] { drawLikeFrame(context, *logo); })});
     }
     editor->close();
     return figures;

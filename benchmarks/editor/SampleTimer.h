@@ -41,7 +41,8 @@ Timing timeRuns(int runs, Prepare&& prepare, Work&& work)
 template <typename Work>
 Timing timeRuns(int runs, Work&& work)
 {
-    return timeRuns(runs, [] {}, work);
+    return timeRuns(
+        runs, [] {}, work);
 }
 
 } // namespace tolvo

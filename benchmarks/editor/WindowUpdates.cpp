@@ -25,7 +25,8 @@ UpdateFigures measureWindowUpdates(int runs)
     gui::CFrame& frame = *editor->getFrame();
     frame.idle();
 
-    figures.wholeWindow = timeRuns(runs, [&] { frame.invalid(); }, [&] { frame.idle(); });
+    figures.wholeWindow = timeRuns(
+        runs, [&] { frame.invalid(); }, [&] { frame.idle(); });
     auto markEveryControl = [&] {
         for (int32_t i = 0; i < frame.getNbViews(); ++i)
             frame.getView(i)->setDirty(true);

@@ -56,15 +56,16 @@ void run(LV2_Handle handle, uint32_t frames)
     handleOf(handle)->instance.run(frames);
 }
 
-void deactivate(LV2_Handle) {}
+void deactivate(LV2_Handle)
+{}
 
 void cleanup(LV2_Handle handle)
 {
     delete handleOf(handle);
 }
 
-LV2_State_Status save(LV2_Handle handle, LV2_State_Store_Function store,
-                      LV2_State_Handle state, uint32_t, const LV2_Feature* const*)
+LV2_State_Status save(LV2_Handle handle, LV2_State_Store_Function store, LV2_State_Handle state,
+                      uint32_t, const LV2_Feature* const*)
 {
     return saveState(handleOf(handle)->instance, handleOf(handle)->keys, store, state);
 }

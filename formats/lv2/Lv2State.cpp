@@ -1,7 +1,6 @@
 #include "formats/lv2/Lv2State.h"
 
 #include <cstring>
-
 #include <lv2/atom/atom.h>
 
 #include "formats/lv2/Lv2Instance.h"

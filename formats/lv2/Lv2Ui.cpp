@@ -2,13 +2,12 @@
 
 #include <cmath>
 #include <cstring>
-#include <memory>
-#include <string_view>
-
 #include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/options/options.h>
 #include <lv2/urid/urid.h>
+#include <memory>
+#include <string_view>
 
 #include "formats/lv2/Lv2Instance.h"
 #include "formats/lv2/Lv2Plugin.h"
@@ -26,8 +25,7 @@ public:
              LV2UI_Controller controller, const LV2UI_Touch* touch)
         : instance(instance), editor(editor), write(write), controller(controller), touch(touch),
           shownTrimRange(instance.plug().getSettings()->trimRange())
-    {
-    }
+    {}
 
     ~UiHandle() override
     {

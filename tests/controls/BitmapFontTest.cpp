@@ -1,10 +1,9 @@
-#include "tests/support/view/OffscreenPixels.h"
-
-#include "controls/BitmapFont.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "controls/BitmapFont.h"
+#include "tests/support/view/OffscreenPixels.h"
 
 namespace tolvo {
 
@@ -28,7 +27,8 @@ CDIB* makeStrip()
 }
 
 struct Canvas {
-    Canvas(int32_t width, int32_t height, uint32_t fill) : width(width), pixels(size_t(width) * height * 4)
+    Canvas(int32_t width, int32_t height, uint32_t fill)
+        : width(width), pixels(size_t(width) * height * 4)
     {
         for (size_t i = 0; i < pixels.size(); i += 4) {
             pixels[i] = uint8_t(fill);
@@ -107,7 +107,8 @@ TEST(BitmapFont, CharactersOutsideTheFontAndAFontWithoutStripPaintNothing)
     const std::vector<uint8_t> before = canvas.pixels;
     EXPECT_EQ(font.drawGlyph(canvas.pixels.data(), canvas.rowBytes(), 0, 0, 'x', 0xFFFFFF), 0);
     EXPECT_EQ(font.drawGlyph(canvas.pixels.data(), canvas.rowBytes(), 0, 0, ' ', 0xFFFFFF), 3);
-    EXPECT_EQ(font.drawGlyph(canvas.pixels.data(), canvas.rowBytes(), 0, 0, char(0xC3), 0xFFFFFF), 0);
+    EXPECT_EQ(font.drawGlyph(canvas.pixels.data(), canvas.rowBytes(), 0, 0, char(0xC3), 0xFFFFFF),
+              0);
     EXPECT_EQ(canvas.pixels, before);
 
     BitmapFont empty(nullptr, 7, 11, 0);
@@ -190,7 +191,8 @@ TEST_F(RealStrips, SpacesAdvanceTheSameWhenMeasuredAndPainted)
         font.setFixedPitch(c.fixed);
         Canvas canvas(8, 11, 0xFF000000);
         EXPECT_EQ(font.measureText(" "), c.advance);
-        EXPECT_EQ(font.drawGlyph(canvas.pixels.data(), canvas.rowBytes(), 0, 0, ' ', 0xFFFFFF), c.advance);
+        EXPECT_EQ(font.drawGlyph(canvas.pixels.data(), canvas.rowBytes(), 0, 0, ' ', 0xFFFFFF),
+                  c.advance);
         EXPECT_EQ(canvas.pixels, Canvas(8, 11, 0xFF000000).pixels);
     }
 }

@@ -1,16 +1,15 @@
 // The control base and the gestures of the fader and the dial, driven by
 // direct mouse calls inside a frame without a window: hit areas, the reset
 // gesture, drag arithmetic and the edits that reach the editor.
-#include "tests/support/controls/ControlTestSupport.h"
-
-#include "tests/support/view/ViewTestDoubles.h"
-#include "view/CFrame.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "tests/support/controls/ControlTestSupport.h"
+#include "tests/support/view/ViewTestDoubles.h"
+#include "view/CFrame.h"
 
 namespace tolvo {
 namespace {
@@ -38,7 +37,10 @@ protected:
     }
 
     // The fader's cap middle row in frame coordinates.
-    static int32_t capMiddle(float place) { return kFaderRect.top + int32_t((1.0f - place) * 352.0f) + 29; }
+    static int32_t capMiddle(float place)
+    {
+        return kFaderRect.top + int32_t((1.0f - place) * 352.0f) + 29;
+    }
 
     Images images;
     RecordingEditor editor;
@@ -48,7 +50,8 @@ protected:
 
 TEST_F(Gestures, BaseStoresAnyValueCopiesThePanelAndEditsOnlyThroughTheFrame)
 {
-    auto* control = add(new PlainControl(gui::CRect(250, 520, 270, 540), &listener, 7, images.panel, 0.25f));
+    auto* control =
+        add(new PlainControl(gui::CRect(250, 520, 270, 540), &listener, 7, images.panel, 0.25f));
     EXPECT_EQ(control->getValue(), 0.25f);
     EXPECT_EQ(control->getResetValue(), 0.25f);
     for (float v : {-3.5f, 7.0f, std::numeric_limits<float>::infinity()}) {
@@ -82,7 +85,8 @@ TEST_F(Gestures, FaderHitsFromSixtyFourPixelsInToBothFarEdges)
     const int32_t bottom = kFaderRect.bottom;
     for (const CPoint& miss : {CPoint(kFaderRect.left + 63, bottom), CPoint(right + 1, bottom),
                                CPoint(right, bottom + 1), CPoint(right, kFaderRect.top - 1)})
-        EXPECT_EQ(fader->onMouseDown(miss, kLButton), gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents)
+        EXPECT_EQ(fader->onMouseDown(miss, kLButton),
+                  gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents)
             << miss.x << "," << miss.y;
     EXPECT_TRUE(editor.edits.empty());
 
@@ -90,7 +94,8 @@ TEST_F(Gestures, FaderHitsFromSixtyFourPixelsInToBothFarEdges)
     EXPECT_EQ(fader->onMouseDown(CPoint(right, bottom), kLButton), gui::kMouseEventHandled);
     EXPECT_TRUE(fader->isDragging());
     EXPECT_EQ(fader->onMouseUp(CPoint(right, bottom), 0), gui::kMouseEventHandled);
-    EXPECT_EQ(fader->onMouseDown(CPoint(kFaderRect.left + 64, bottom), kLButton), gui::kMouseEventHandled);
+    EXPECT_EQ(fader->onMouseDown(CPoint(kFaderRect.left + 64, bottom), kLButton),
+              gui::kMouseEventHandled);
     fader->onMouseUp(CPoint(kFaderRect.left + 64, bottom), 0);
     EXPECT_EQ(editor.edits, (std::vector<int32_t>{1, -1, 1, -1}));
 }
@@ -167,11 +172,13 @@ TEST_F(Gestures, FaderResetGesturesGoToZeroDbOrTheWindowsCentre)
 {
     nFader* fader = add(makeFader(images, 0.2f, &listener));
     const CPoint onSlot(kFaderRect.left + 80, kFaderRect.top + 10);
-    for (gui::CButtonState buttons : {kLButton | gui::kControl, kLButton | gui::kAlt | gui::kShift,
-                                      kLButton | gui::kDoubleClick, kLButton | gui::kControl | gui::kShift}) {
+    for (gui::CButtonState buttons :
+         {kLButton | gui::kControl, kLButton | gui::kAlt | gui::kShift,
+          kLButton | gui::kDoubleClick, kLButton | gui::kControl | gui::kShift}) {
         fader->setValue(0.2f);
         editor.edits.clear();
-        EXPECT_EQ(fader->onMouseDown(onSlot, buttons), gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+        EXPECT_EQ(fader->onMouseDown(onSlot, buttons),
+                  gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);
         EXPECT_EQ(fader->getValue(), 0.5f) << buttons;
         EXPECT_EQ(listener.values.back(), 0.5f);
         EXPECT_EQ(editor.edits, (std::vector<int32_t>{1, -1}));
@@ -195,7 +202,7 @@ TEST_F(Gestures, DialTakesTheLargerMovementOneDegreePerPixel)
         gui::CButtonState buttons;
         float degrees;
     } moves[] = {{10, -3, 0, 10.0f}, {3, -10, 0, 10.0f}, {5, 5, 0, -5.0f},
-                 {-4, 4, 0, -4.0f},  {-7, 2, 0, -7.0f}, {10, 0, gui::kShift, 1.0f}};
+                 {-4, 4, 0, -4.0f},  {-7, 2, 0, -7.0f},  {10, 0, gui::kShift, 1.0f}};
     for (const auto& move : moves) {
         ASSERT_EQ(dial->onMouseDown(start, kLButton), gui::kMouseEventHandled);
         const float before = dial->getAngle();
@@ -221,12 +228,14 @@ TEST_F(Gestures, DialHitsBothFarEdgesAndResetsToTheMiddle)
     EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.left, kTrimDialRect.top - 1), kLButton),
               gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);
     EXPECT_TRUE(editor.edits.empty());
-    EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.right, kTrimDialRect.bottom), kLButton), gui::kMouseEventHandled);
+    EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.right, kTrimDialRect.bottom), kLButton),
+              gui::kMouseEventHandled);
     dial->onMouseUp(CPoint(kTrimDialRect.right, kTrimDialRect.bottom), 0);
     EXPECT_EQ(dial->getValue(), 0.1f) << "a press alone moved the dial";
 
-    for (gui::CButtonState buttons : {kLButton | gui::kControl, kLButton | gui::kAlt, kLButton | gui::kDoubleClick,
-                                      kLButton | gui::kAlt | gui::kShift}) {
+    for (gui::CButtonState buttons :
+         {kLButton | gui::kControl, kLButton | gui::kAlt, kLButton | gui::kDoubleClick,
+          kLButton | gui::kAlt | gui::kShift}) {
         dial->setValue(0.1f);
         EXPECT_EQ(dial->onMouseDown(CPoint(kTrimDialRect.left, kTrimDialRect.top), buttons),
                   gui::kMouseDownEventHandledButDontNeedMovedOrUpEvents);

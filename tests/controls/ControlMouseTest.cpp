@@ -2,14 +2,14 @@
 // the window system (XTest on Linux, SendInput on Windows): hit edges, the
 // cap grab, travel and clamping, the dial's axis rule, the reset gestures,
 // the edits reaching the editor and the pointer shown again in its place.
-#include "tests/support/controls/ControlTestSupport.h"
-#include "tests/support/view/ViewTestDoubles.h"
-#include "tests/support/view/DoubleClickTiming.h"
-#include "tests/support/controls/WindowState.h"
-#include "tests/support/view/FrameHarness.h"
-#include "view/CursorFunctions.h"
-
 #include <gtest/gtest.h>
+
+#include "tests/support/controls/ControlTestSupport.h"
+#include "tests/support/controls/WindowState.h"
+#include "tests/support/view/DoubleClickTiming.h"
+#include "tests/support/view/FrameHarness.h"
+#include "tests/support/view/ViewTestDoubles.h"
+#include "view/CursorFunctions.h"
 
 namespace tolvo {
 namespace {
@@ -83,7 +83,8 @@ protected:
     // where the pointer sat on the screen before the press.
     CPoint dragCap(int32_t dy)
     {
-        const int32_t middle = kFaderRect.top + int32_t((1.0f - fader->getPosition()) * 352.0f) + 29;
+        const int32_t middle =
+            kFaderRect.top + int32_t((1.0f - fader->getPosition()) * 352.0f) + 29;
         moveTo(CPoint(kCapX, middle));
         const CPoint start = screenPointer();
         press(CPoint(kCapX, middle));

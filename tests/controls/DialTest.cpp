@@ -1,15 +1,14 @@
 // The dial's angle model and its pointer dot, compared with an independent
 // bilinear blend over the panel.
-#include "tests/support/controls/ControlTestSupport.h"
-
-#include "view/COffscreenContext.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>
+
+#include "tests/support/controls/ControlTestSupport.h"
+#include "view/COffscreenContext.h"
 
 namespace tolvo {
 namespace {
@@ -18,7 +17,8 @@ constexpr uint8_t kKernel[3][3] = {{80, 192, 80}, {192, 255, 192}, {80, 192, 80}
 
 // The four-pixel blend of a black dot of opacity a at (x, y), on bytes of
 // blue, green, red, alpha.
-void referenceBlend(std::vector<uint8_t>& pixels, int32_t width, int32_t height, float x, float y, float a)
+void referenceBlend(std::vector<uint8_t>& pixels, int32_t width, int32_t height, float x, float y,
+                    float a)
 {
     const int32_t tx = int32_t(std::floor(x));
     const int32_t ty = int32_t(std::floor(y));
@@ -29,7 +29,8 @@ void referenceBlend(std::vector<uint8_t>& pixels, int32_t width, int32_t height,
     const struct {
         int32_t dx, dy;
         float w;
-    } corners[4] = {{0, 0, (1 - fx) * (1 - fy)}, {1, 0, fx * (1 - fy)}, {0, 1, (1 - fx) * fy}, {1, 1, fx * fy}};
+    } corners[4] = {
+        {0, 0, (1 - fx) * (1 - fy)}, {1, 0, fx * (1 - fy)}, {0, 1, (1 - fx) * fy}, {1, 1, fx * fy}};
     for (const auto& corner : corners) {
         uint8_t* p = &pixels[(size_t(ty + corner.dy) * width + tx + corner.dx) * 4];
         for (int32_t c = 0; c < 3; ++c)
@@ -40,17 +41,19 @@ void referenceBlend(std::vector<uint8_t>& pixels, int32_t width, int32_t height,
 std::vector<uint8_t> referenceDot(const CDIB* background, float x, float y)
 {
     std::vector<uint8_t> pixels(background->getPixels(),
-                                background->getPixels() + background->getRowBytes() * background->getHeight());
+                                background->getPixels() +
+                                    background->getRowBytes() * background->getHeight());
     for (int32_t i = 0; i < 3; ++i)
         for (int32_t j = 0; j < 3; ++j)
-            referenceBlend(pixels, background->getWidth(), background->getHeight(), x + float(j), float(y + i),
-                           float(kKernel[i][j]) / 255.0f);
+            referenceBlend(pixels, background->getWidth(), background->getHeight(), x + float(j),
+                           float(y + i), float(kKernel[i][j]) / 255.0f);
     return pixels;
 }
 
 std::vector<uint8_t> pixelsOf(const CDIB* image)
 {
-    return std::vector<uint8_t>(image->getPixels(), image->getPixels() + image->getRowBytes() * image->getHeight());
+    return std::vector<uint8_t>(image->getPixels(),
+                                image->getPixels() + image->getRowBytes() * image->getHeight());
 }
 
 // The box of pixels that differ between two pictures of the dial's size.
@@ -143,7 +146,8 @@ TEST_F(Dial, PointerKernelOnWholePixelsDarkensByItsOpacity)
             const uint8_t* p = image->getPixels() + y * image->getRowBytes() + x * 4;
             const bool inKernel = x >= 3 && x < 6 && y >= 2 && y < 5;
             const uint8_t expected =
-                inKernel ? uint8_t((1.0f - float(kKernel[y - 2][x - 3]) / 255.0f) * 200.0f) : uint8_t(200);
+                inKernel ? uint8_t((1.0f - float(kKernel[y - 2][x - 3]) / 255.0f) * 200.0f)
+                         : uint8_t(200);
             EXPECT_EQ(p[0], expected) << x << "," << y;
             EXPECT_EQ(p[1], expected);
             EXPECT_EQ(p[2], expected);
@@ -162,8 +166,13 @@ TEST_F(Dial, BlendPointPaintsOnlyWhenItsBlockLiesInsideTheImage)
     std::memset(image->getPixels(), 100, 64);
     const std::vector<uint8_t> before = pixelsOf(image);
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (const auto& [x, y] : {std::pair<float, float>{3.0f, 1.0f}, {1.0f, 3.0f}, {-0.5f, 1.0f}, {1.0f, -0.01f},
-                               {nan, 1.0f}, {1.0f, 1e30f}, {-1e30f, 0.0f}})
+    for (const auto& [x, y] : {std::pair<float, float>{3.0f, 1.0f},
+                               {1.0f, 3.0f},
+                               {-0.5f, 1.0f},
+                               {1.0f, -0.01f},
+                               {nan, 1.0f},
+                               {1.0f, 1e30f},
+                               {-1e30f, 0.0f}})
         blendPoint(image, x, y, black, full);
     EXPECT_EQ(pixelsOf(image), before);
 

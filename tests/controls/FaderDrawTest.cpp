@@ -1,16 +1,15 @@
 // The fader's picture, composed offscreen: scale, cap, meter bar with its
 // RMS line, hold markers; each region compared with values computed from
 // the artwork.
-#include "tests/support/controls/ControlTestSupport.h"
-
-#include "view/COffscreenContext.h"
-#include "view/platform/GraphicsImage.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "tests/support/controls/ControlTestSupport.h"
+#include "view/COffscreenContext.h"
+#include "view/platform/GraphicsImage.h"
 
 namespace tolvo {
 namespace {
@@ -81,8 +80,8 @@ protected:
         const uint8_t* source = pixelOf(strip, 0, std::min(i, 360));
         const uint8_t* drawn = pixelOf(work, 9, 20 + i);
         for (int32_t b = 0; b < 32; ++b) {
-            const uint8_t expected =
-                uint8_t((1.0f - w) * float(source[b + 32 * (zone - 1)]) + w * float(source[b + 32 * zone]));
+            const uint8_t expected = uint8_t((1.0f - w) * float(source[b + 32 * (zone - 1)]) +
+                                             w * float(source[b + 32 * zone]));
             ASSERT_EQ(drawn[b], expected) << "row " << i << " byte " << b;
         }
     }
@@ -133,7 +132,8 @@ TEST_F(FaderDraw, CapIsCompositedThroughItsMaskAndClippedToTheControl)
                 const float keep = 1.0f - float(pixelOf(mask, c, r)[0]) / 255.0f;
                 const uint8_t* drawn = pixelOf(work, x, y);
                 for (int32_t ch = 0; ch < 3; ++ch)
-                    ASSERT_EQ(drawn[ch], uint8_t(std::min(255.0f, float(under[ch]) * keep + float(capPixel[ch]))))
+                    ASSERT_EQ(drawn[ch], uint8_t(std::min(255.0f, float(under[ch]) * keep +
+                                                                      float(capPixel[ch]))))
                         << "value " << value << " cap pixel " << c << "," << r;
                 ASSERT_EQ(drawn[3], under[3]);
                 ++compared;
@@ -294,7 +294,8 @@ TEST_F(FaderDraw, HoldMarkersAreFiveRowTrianglesAtTheirLevels)
             }
         }
     }
-    EXPECT_EQ(markerRows(work, 255, 0), (std::vector<int32_t>{peakY - 2, peakY - 1, peakY, peakY + 1, peakY + 2}));
+    EXPECT_EQ(markerRows(work, 255, 0),
+              (std::vector<int32_t>{peakY - 2, peakY - 1, peakY, peakY + 1, peakY + 2}));
 }
 
 TEST_F(FaderDraw, NonFiniteAndOutOfRangeHoldsStayOnTheMeter)
@@ -339,7 +340,8 @@ TEST_F(FaderDraw, PictureReachesTheContextAtTheControlsPlace)
     const CDIB* work = fader->getWorkImage();
     for (int32_t y = 0; y < 401; y += 7)
         for (int32_t x = 0; x < 96; x += 5)
-            ASSERT_TRUE(samePixel(&shown[(size_t(48 + y) * 265 + 57 + x) * 4], pixelOf(work, x, y))) << x << "," << y;
+            ASSERT_TRUE(samePixel(&shown[(size_t(48 + y) * 265 + 57 + x) * 4], pixelOf(work, x, y)))
+                << x << "," << y;
 }
 
 TEST_F(FaderDraw, ARectangleTooSmallForTheLayoutShowsOnlyThePanel)
@@ -352,7 +354,8 @@ TEST_F(FaderDraw, ARectangleTooSmallForTheLayoutShowsOnlyThePanel)
     small->draw(context);
     context->forget();
     const CDIB* work = small->getWorkImage();
-    EXPECT_EQ(std::memcmp(work->getPixels(), small->getBackgroundImage()->getPixels(), 40 * 40 * 4), 0);
+    EXPECT_EQ(std::memcmp(work->getPixels(), small->getBackgroundImage()->getPixels(), 40 * 40 * 4),
+              0);
     small->forget();
 }
 

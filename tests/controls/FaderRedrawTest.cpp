@@ -1,14 +1,14 @@
 // The fader's partial redraw: a meter change recomposes and invalidates only
 // the rows it changed, and the picture it leaves is the one a whole redraw of
 // the final state composes.
-#include "tests/support/controls/ControlTestSupport.h"
-#include "tests/support/view/ViewTestDoubles.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <limits>
 #include <vector>
+
+#include "tests/support/controls/ControlTestSupport.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 namespace tolvo {
 namespace {
@@ -87,10 +87,9 @@ protected:
 TEST_F(FaderRedraw, MeterStepsEndInThePictureAWholeRedrawComposes)
 {
     const MeterState states[] = {
-        {0.0, 0.0, kNoHold, kNoHold},     {1.0, 0.5, 1.0, 0.5},
-        {1.1, 0.5, 1.1, 0.5},             {0.05, 0.01, 2.0, 0.02},
-        {8.0, 8.0, 8.0, 8.0},             {0.001, 0.0005, kNoHold, 0.3},
-        {0.3, 0.2, 0.3, kNoHold},         {0.0, 0.0, kNoHold, kNoHold},
+        {0.0, 0.0, kNoHold, kNoHold}, {1.0, 0.5, 1.0, 0.5},         {1.1, 0.5, 1.1, 0.5},
+        {0.05, 0.01, 2.0, 0.02},      {8.0, 8.0, 8.0, 8.0},         {0.001, 0.0005, kNoHold, 0.3},
+        {0.3, 0.2, 0.3, kNoHold},     {0.0, 0.0, kNoHold, kNoHold},
     };
     for (const bool fine : {false, true}) {
         for (const bool post : {false, true}) {

@@ -1,15 +1,14 @@
 // The fader's law, its meter rows, its scale labels and its values in and
 // out of fine mode, against figures worked out independently.
-#include "tests/support/controls/ControlTestSupport.h"
-
-#include "view/COffscreenContext.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
 #include <thread>
+
+#include "tests/support/controls/ControlTestSupport.h"
+#include "view/COffscreenContext.h"
 
 namespace tolvo {
 namespace {
@@ -47,7 +46,7 @@ TEST_F(FaderValue, LawPutsTheWorkedGainsAtTheirCapTops)
     const struct {
         double dB;
         float top;
-    } worked[] = {{18.06, 0.0f},    {12.04, 56.6f},  {6.02, 104.1f}, {0.0, 144.0f},
+    } worked[] = {{18.06, 0.0f},   {12.04, 56.6f},   {6.02, 104.1f},  {0.0, 144.0f},
                   {-6.02, 177.5f}, {-18.06, 229.1f}, {-36.12, 279.4f}};
     nFader* fader = makeFader(images, 0.5f);
     for (const auto& w : worked) {
@@ -97,9 +96,9 @@ TEST_F(FaderValue, MeterRowsFollowTheLawInThreeZones)
 
 TEST_F(FaderValue, ScaleLabelsOfTheNormalLawAndTheMeter)
 {
-    const std::vector<std::string> expected = {"18",  "16",  "15",  "13",  "11",  "9",   "7",  "5",
-                                               "3",   "0",   "-3",  "-6",  "-9",  "-13", "-17", "-21",
-                                               "-27", "-33", "-40", "-50", "-64", "-88", "-00"};
+    const std::vector<std::string> expected = {
+        "18", "16",  "15",  "13",  "11",  "9",   "7",   "5",   "3",   "0",   "-3", "-6",
+        "-9", "-13", "-17", "-21", "-27", "-33", "-40", "-50", "-64", "-88", "-00"};
     nFader* fader = makeFader(images, 0.3f);
     EXPECT_EQ(labelsEvery(*fader, 16, false), expected);
     EXPECT_EQ(labelsEvery(*fader, 16, true), expected);
@@ -118,7 +117,8 @@ TEST_F(FaderValue, FineModeAtZeroDbWithRatioTwoLabelsSixDbEitherWay)
     EXPECT_EQ(fader->getFineScale(), 1.0f);
     EXPECT_EQ(fader->getFineRatio(), 2.0f);
     EXPECT_EQ(labelsEvery(*fader, 32, false),
-              (std::vector<std::string>{"6", "5", "4", "3", "2", "1", "-1", "-2", "-3", "-4", "-5", "-6"}));
+              (std::vector<std::string>{"6", "5", "4", "3", "2", "1", "-1", "-2", "-3", "-4", "-5",
+                                        "-6"}));
     for (int32_t offset = 16; offset <= nFader::kTravel; offset += 32)
         EXPECT_EQ(label(*fader, offset, false), " ") << offset;
     EXPECT_FLOAT_EQ(fader->getValue(), 0.5f);
@@ -158,7 +158,8 @@ TEST_F(FaderValue, FineModeValuesInsideMoveTheCapOnlyAndOutsideRecentre)
     EXPECT_TRUE(fader->isFineMode());
     EXPECT_EQ(fader->getFinePosition(), 0.5f);
     EXPECT_FLOAT_EQ(fader->getValue(), quiet);
-    EXPECT_NEAR(capTop(*fader), (1.0 - std::pow(std::pow(double(quiet), 3.0), 1.0 / kExponent)) * 352.0, 0.01);
+    EXPECT_NEAR(capTop(*fader),
+                (1.0 - std::pow(std::pow(double(quiet), 3.0), 1.0 / kExponent)) * 352.0, 0.01);
     fader->forget();
 }
 
@@ -195,8 +196,14 @@ TEST_F(FaderValue, FineRangeWordsOutsideTheTableAreReduced)
     const struct {
         int32_t word;
         float ratio;
-    } cases[] = {{0, 2.0f}, {1, 4.0f}, {2, 8.0f}, {3, 2.0f}, {5, 8.0f}, {-1, 2.0f},
-                 {std::numeric_limits<int32_t>::min(), 2.0f}, {std::numeric_limits<int32_t>::max(), 4.0f}};
+    } cases[] = {{0, 2.0f},
+                 {1, 4.0f},
+                 {2, 8.0f},
+                 {3, 2.0f},
+                 {5, 8.0f},
+                 {-1, 2.0f},
+                 {std::numeric_limits<int32_t>::min(), 2.0f},
+                 {std::numeric_limits<int32_t>::max(), 4.0f}};
     for (const auto& c : cases) {
         nFader* fader = makeFader(images, 0.5f);
         fader->setFineMode(true, c.word);

@@ -34,17 +34,19 @@ struct Picture {
 
     Picture(int32_t width, int32_t height, uint32_t fill)
         : width(width), height(height), pixels(size_t(width) * size_t(height), fill)
-    {
-    }
+    {}
     explicit Picture(const CDIB& image) : Picture(image.getWidth(), image.getHeight(), 0)
     {
         const uint8_t* bytes = image.getPixels();
         for (size_t i = 0; bytes && i < pixels.size(); ++i)
-            pixels[i] = uint32_t(bytes[4 * i]) | uint32_t(bytes[4 * i + 1]) << 8 | uint32_t(bytes[4 * i + 2]) << 16 |
-                        uint32_t(bytes[4 * i + 3]) << 24;
+            pixels[i] = uint32_t(bytes[4 * i]) | uint32_t(bytes[4 * i + 1]) << 8 |
+                        uint32_t(bytes[4 * i + 2]) << 16 | uint32_t(bytes[4 * i + 3]) << 24;
     }
 
-    uint32_t at(int32_t x, int32_t y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+    uint32_t at(int32_t x, int32_t y) const
+    {
+        return pixels[size_t(y) * size_t(width) + size_t(x)];
+    }
     uint32_t& at(int32_t x, int32_t y) { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 
     // Copies the area of the source at from to (to.x, to.y) here.
@@ -132,7 +134,8 @@ protected:
     {
         Picture expected(kEditorRect.width(), kEditorRect.height(), kBackdrop);
         const int32_t frameLeft = lit ? kLogoRect.width() : 0;
-        expected.paste(Picture(*logoImage), CRect(frameLeft, 0, frameLeft + kLogoRect.width(), kLogoRect.height()),
+        expected.paste(Picture(*logoImage),
+                       CRect(frameLeft, 0, frameLeft + kLogoRect.width(), kLogoRect.height()),
                        kLogoRect.topLeft());
         return expected;
     }
@@ -164,7 +167,8 @@ protected:
     void highlight(Picture& expected, const CRect& button) const
     {
         const CRect from(button.left - kButtonImageOrigin.x, button.top - 1 - kButtonImageOrigin.y,
-                         button.right + 1 - kButtonImageOrigin.x, button.bottom + 1 - kButtonImageOrigin.y);
+                         button.right + 1 - kButtonImageOrigin.x,
+                         button.bottom + 1 - kButtonImageOrigin.y);
         expected.paste(Picture(*buttonsImage), from, CPoint(button.left, button.top - 1));
     }
 
@@ -252,7 +256,8 @@ TEST_F(SplashDrawTest, EveryOptionDrawsItsMarkInItsRowAndTheLastRowUsesTheLowerF
             // selector's lower frame.
             const CRect& slot = kGroupRects[group];
             if (group != 4 && option == kOptionCounts[group] - 1) {
-                EXPECT_EQ(shown.at(slot.left + 6, slot.bottom), Picture(*selectorImage).at(6, 2 * kMarkHeight - 1));
+                EXPECT_EQ(shown.at(slot.left + 6, slot.bottom),
+                          Picture(*selectorImage).at(6, 2 * kMarkHeight - 1));
             }
         }
     }

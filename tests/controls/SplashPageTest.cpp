@@ -209,8 +209,8 @@ TEST_F(SplashPageTest, TheOpenPageTakesEveryClickAndRightClicksChangeNothing)
     // Left clicks over no group and no button: the heading, the gap between
     // groups, the logo's own place, between Revert and Save, the maker's
     // block, and the row above Close beside Apply's top row.
-    for (CPoint where : {CPoint(5, 5), CPoint(130, 110), CPoint(20, 90), CPoint(129, 328), CPoint(130, 450),
-                         CPoint(70, 341), CPoint(264, 533)})
+    for (CPoint where : {CPoint(5, 5), CPoint(130, 110), CPoint(20, 90), CPoint(129, 328),
+                         CPoint(130, 450), CPoint(70, 341), CPoint(264, 533)})
         click(where);
     EXPECT_TRUE(splash->isOpen());
     EXPECT_EQ(liveWords(), kHostWords);

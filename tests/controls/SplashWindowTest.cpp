@@ -67,7 +67,8 @@ protected:
         for (int32_t y = area.top; y < area.bottom; ++y) {
             for (int32_t x = area.left; x < area.right; ++x) {
                 const uint8_t* a = &shown[(size_t(y) * size_t(width) + size_t(x)) * 4];
-                const uint8_t* b = image.getPixels() + size_t(y - area.top + imageOrigin.y) * image.getRowBytes() +
+                const uint8_t* b = image.getPixels() +
+                                   size_t(y - area.top + imageOrigin.y) * image.getRowBytes() +
                                    size_t(x - area.left + imageOrigin.x) * 4;
                 for (int channel = 0; channel < 3; ++channel)
                     count += std::abs(a[channel] - b[channel]) > kTolerance ? 1 : 0;
@@ -82,10 +83,12 @@ protected:
 TEST_F(SplashWindowTest, TheLogoLightsWhileThePointerIsOverIt)
 {
     CDIB logo(editorLayout::kLogo);
-    EXPECT_EQ(mismatches(logo, CPoint(0, 0), kLogoRect), 0) << "unlit with the pointer over the panel";
+    EXPECT_EQ(mismatches(logo, CPoint(0, 0), kLogoRect), 0)
+        << "unlit with the pointer over the panel";
     harness->input->moveTo(CPoint(kLogoRect.left + 12, kLogoRect.top + 20));
     idle(300);
-    EXPECT_EQ(mismatches(logo, CPoint(kLogoRect.width(), 0), kLogoRect), 0) << "lit under the pointer";
+    EXPECT_EQ(mismatches(logo, CPoint(kLogoRect.width(), 0), kLogoRect), 0)
+        << "lit under the pointer";
     harness->input->moveTo(CPoint(150, 300));
     idle(300);
     EXPECT_EQ(mismatches(logo, CPoint(0, 0), kLogoRect), 0) << "unlit again";
@@ -114,7 +117,8 @@ TEST_F(SplashWindowTest, TheOpenPageCoversTheEditorAndKeepsItsClicks)
     int32_t width = 0, height = 0;
     const std::vector<uint8_t> shown = harness->host->capturePixels(width, height);
     ASSERT_GT(width, kOverPanel.x);
-    const uint8_t* pixel = &shown[(size_t(kOverPanel.y) * size_t(width) + size_t(kOverPanel.x)) * 4];
+    const uint8_t* pixel =
+        &shown[(size_t(kOverPanel.y) * size_t(width) + size_t(kOverPanel.x)) * 4];
     EXPECT_EQ(pixel[0], kPanelColor.blue);
     EXPECT_EQ(pixel[1], kPanelColor.green);
     click(kOverPanel);

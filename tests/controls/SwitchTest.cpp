@@ -1,15 +1,15 @@
 // The lamp switch: face and lamp pixels of every strip in every state, and
 // the press that flips it inside one edit of the frame.
-#include "controls/nSwitch.h"
-#include "editor/PlugEdLayout.h"
-#include "tests/support/view/OffscreenPixels.h"
-#include "tests/support/view/ViewTestDoubles.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "controls/nSwitch.h"
+#include "editor/PlugEdLayout.h"
+#include "tests/support/view/OffscreenPixels.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 namespace tolvo {
 
@@ -26,10 +26,8 @@ struct Strip {
 };
 
 const Strip kStrips[] = {
-    {"Flip", editorLayout::kFlipStrip, 52, 19},
-    {"Mute", editorLayout::kMuteStrip, 52, 19},
-    {"Bypass", editorLayout::kBypassStrip, 52, 19},
-    {"Fine", editorLayout::kFineStrip, 52, 19},
+    {"Flip", editorLayout::kFlipStrip, 52, 19},     {"Mute", editorLayout::kMuteStrip, 52, 19},
+    {"Bypass", editorLayout::kBypassStrip, 52, 19}, {"Fine", editorLayout::kFineStrip, 52, 19},
     {"Pre", editorLayout::kPreStrip, 38, 20},
 };
 
@@ -48,8 +46,8 @@ struct Drawn {
 
 Drawn drawSwitch(const Strip& strip, float value, bool lampDark)
 {
-    auto* button = new nSwitch(CRect(kLeft, kTop, kLeft + strip.frameWidth, kTop + strip.height), nullptr, 0,
-                               strip.resourceId, value);
+    auto* button = new nSwitch(CRect(kLeft, kTop, kLeft + strip.frameWidth, kTop + strip.height),
+                               nullptr, 0, strip.resourceId, value);
     button->setLampDark(lampDark);
     Drawn drawn{{}, kLeft + strip.frameWidth + kMargin, kTop + strip.height + kMargin};
     auto* context = new COffscreenContext(nullptr, drawn.width, drawn.height);
@@ -91,8 +89,8 @@ int wrongPixels(const Strip& strip, const Drawn& drawn, bool faceOn, bool lampOn
                 expected = overBlack(image, column + (on ? strip.frameWidth : 0), row);
             }
             if (drawn.at(x, y) != expected && wrong++ == 0)
-                ADD_FAILURE() << strip.name << " at (" << x << ", " << y << "): " << std::hex << drawn.at(x, y)
-                              << " instead of " << expected;
+                ADD_FAILURE() << strip.name << " at (" << x << ", " << y << "): " << std::hex
+                              << drawn.at(x, y) << " instead of " << expected;
         }
     }
     return wrong;
@@ -103,8 +101,10 @@ int wrongPixels(const Strip& strip, const Drawn& drawn, bool faceOn, bool lampOn
 TEST(SwitchPixels, EveryStripShowsFaceAndLampFromTheFrameItsStateAsks)
 {
     for (const Strip& strip : kStrips) {
-        EXPECT_EQ(wrongPixels(strip, drawSwitch(strip, 0.0f, false), false, false), 0) << strip.name << " off";
-        EXPECT_EQ(wrongPixels(strip, drawSwitch(strip, 1.0f, false), true, true), 0) << strip.name << " on";
+        EXPECT_EQ(wrongPixels(strip, drawSwitch(strip, 0.0f, false), false, false), 0)
+            << strip.name << " off";
+        EXPECT_EQ(wrongPixels(strip, drawSwitch(strip, 1.0f, false), true, true), 0)
+            << strip.name << " on";
         EXPECT_EQ(wrongPixels(strip, drawSwitch(strip, 1.0f, true), true, false), 0)
             << strip.name << " on, lamp dark";
         EXPECT_EQ(wrongPixels(strip, drawSwitch(strip, 0.0f, true), false, false), 0)
@@ -117,9 +117,11 @@ TEST(SwitchPixels, LampDarkDimsOnlyTheColouredLampsAndPreLooksTheSame)
     for (const Strip& strip : kStrips) {
         const Drawn lit = drawSwitch(strip, 1.0f, false);
         const Drawn dark = drawSwitch(strip, 1.0f, true);
-        EXPECT_NE(drawSwitch(strip, 0.0f, false).pixels, lit.pixels) << strip.name << ": on looks like off";
+        EXPECT_NE(drawSwitch(strip, 0.0f, false).pixels, lit.pixels)
+            << strip.name << ": on looks like off";
         if (strip.frameWidth == 38) {
-            EXPECT_EQ(dark.pixels, lit.pixels) << "the Pre lamp lies in its face; lamp dark must not show";
+            EXPECT_EQ(dark.pixels, lit.pixels)
+                << "the Pre lamp lies in its face; lamp dark must not show";
             continue;
         }
         int lampDifferences = 0;
@@ -127,7 +129,8 @@ TEST(SwitchPixels, LampDarkDimsOnlyTheColouredLampsAndPreLooksTheSame)
             for (int32_t x = 0; x < lit.width; ++x)
                 if (lit.at(x, y) != dark.at(x, y)) {
                     ++lampDifferences;
-                    EXPECT_GE(x, kLeft + nSwitch::kFaceWidth) << strip.name << ": lamp dark changed the face";
+                    EXPECT_GE(x, kLeft + nSwitch::kFaceWidth)
+                        << strip.name << ": lamp dark changed the face";
                 }
         EXPECT_GT(lampDifferences, 0) << strip.name << ": a dark lamp looks lit";
     }
@@ -166,8 +169,14 @@ protected:
 
 TEST_F(SwitchPressTest, EveryPressFlipsOnceInsideOneEditWhateverTheButtons)
 {
-    const CButtonState presses[] = {kLButton, kRButton, kMButton, kLButton | kDoubleClick, kLButton | kShift,
-                                    kRButton | kControl | kAlt, kLButton | kControl, 0};
+    const CButtonState presses[] = {kLButton,
+                                    kRButton,
+                                    kMButton,
+                                    kLButton | kDoubleClick,
+                                    kLButton | kShift,
+                                    kRButton | kControl | kAlt,
+                                    kLButton | kControl,
+                                    0};
     float expected = 0.0f;
     for (CButtonState buttons : presses) {
         log.clear();

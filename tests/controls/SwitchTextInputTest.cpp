@@ -12,8 +12,8 @@
 #include "controls/nSwitch.h"
 #include "controls/nText.h"
 #include "editor/PlugEd.h"
-#include "engine/Plug.h"
 #include "editor/PlugEdLayout.h"
+#include "engine/Plug.h"
 #include "tests/support/view/FrameHarness.h"
 #include "tests/support/view/ViewTestDoubles.h"
 
@@ -63,7 +63,8 @@ protected:
         readout = new nText(kReadoutRect, 504, &changes, smallDigits, panel, &strings, false);
         mute = new nSwitch(kMuteRect, &changes, kParamMute, editorLayout::kMuteStrip, 0.0f);
         strings.fields.push_back(gainField);
-        for (CView* view : {static_cast<CView*>(gainField), static_cast<CView*>(readout), static_cast<CView*>(mute)})
+        for (CView* view : {static_cast<CView*>(gainField), static_cast<CView*>(readout),
+                            static_cast<CView*>(mute)})
             harness->view->addView(view);
         harness->input->moveTo(kEmpty);
         harness->pump();

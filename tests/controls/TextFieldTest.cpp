@@ -1,14 +1,6 @@
 // The value field: texts of both kinds, where and how they are painted over
 // the panel copy, what a finished entry means, and readout clicks. Entries
 // are the fake ones of a frame without a window.
-#include "controls/BitmapFont.h"
-#include "controls/PanelPicture.h"
-#include "controls/StringValParameter.h"
-#include "controls/nText.h"
-#include "editor/PlugEdLayout.h"
-#include "tests/support/view/OffscreenPixels.h"
-#include "tests/support/view/ViewTestDoubles.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,6 +8,14 @@
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "controls/BitmapFont.h"
+#include "controls/PanelPicture.h"
+#include "controls/StringValParameter.h"
+#include "controls/nText.h"
+#include "editor/PlugEdLayout.h"
+#include "tests/support/view/OffscreenPixels.h"
+#include "tests/support/view/ViewTestDoubles.h"
 
 namespace tolvo {
 
@@ -38,7 +38,8 @@ CDIB* makePanel()
     for (int32_t y = 0; y < kPanelHeight; ++y)
         for (int32_t x = 0; x < kPanelWidth; ++x)
             putPixel(*panel, x, y,
-                     0xFF000000u | uint32_t(x * 2) << 16 | uint32_t(y * 6) << 8 | uint32_t((x + y) * 3 % 256));
+                     0xFF000000u | uint32_t(x * 2) << 16 | uint32_t(y * 6) << 8 |
+                         uint32_t((x + y) * 3 % 256));
     return panel;
 }
 
@@ -77,7 +78,8 @@ struct Picture {
 
 // What a field must look like: its piece of the panel with the text painted
 // by the font at x.
-Picture expectedPicture(const CDIB& panel, const CRect& rect, bool entryField, int32_t x, const char* text)
+Picture expectedPicture(const CDIB& panel, const CRect& rect, bool entryField, int32_t x,
+                        const char* text)
 {
     CDIB strip(entryField ? editorLayout::kLargeDigits : editorLayout::kSmallDigits);
     BitmapFont font(&strip, entryField ? 7 : 6, entryField ? 11 : 9, entryField ? 0 : -1);
@@ -85,12 +87,15 @@ Picture expectedPicture(const CDIB& panel, const CRect& rect, bool entryField, i
     font.setFixedPitch(true);
     CDIB region(nullptr, rect.width(), rect.height());
     copyClippedPixels(panel, rect, region);
-    font.drawText(region.getPixels(), region.getRowBytes(), x, 0, text, entryField ? 0xFFFFFF : 0x000000);
+    font.drawText(region.getPixels(), region.getRowBytes(), x, 0, text,
+                  entryField ? 0xFFFFFF : 0x000000);
     Picture picture;
     for (int32_t y = 0; y < rect.height(); ++y)
         for (int32_t px = 0; px < rect.width(); ++px) {
-            const uint8_t* p = region.getPixels() + size_t(y) * region.getRowBytes() + size_t(px) * 4;
-            picture.pixels.push_back(uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]);
+            const uint8_t* p =
+                region.getPixels() + size_t(y) * region.getRowBytes() + size_t(px) * 4;
+            picture.pixels.push_back(uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 |
+                                     uint32_t(p[1]) << 8 | p[0]);
         }
     return picture;
 }
@@ -172,7 +177,8 @@ protected:
     // Opens the field's entry with a left click inside it.
     tolvo::FakeTextEntry* open(nText* field)
     {
-        EXPECT_EQ(field->onMouseDown(CPoint(30, 15), kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+        EXPECT_EQ(field->onMouseDown(CPoint(30, 15), kLButton),
+                  kMouseDownEventHandledButDontNeedMovedOrUpEvents);
         return frame->openEntry;
     }
 
@@ -238,14 +244,20 @@ TEST_F(TextFieldTest, ReadoutShowsTheLevelInDecibelsWithTwoDecimalsOrAMinus)
         float level;
         const char* text;
     } levels[] = {
-        {0.0f, "-"},        {1.0f, "  0.00"},   {2.0f, "  6.02"}, {0.5f, " -6.02"},
-        {-1.0f, "-"},       {1e-5f, "-100.00"}, {std::numeric_limits<float>::quiet_NaN(), "-"},
+        {0.0f, "-"},
+        {1.0f, "  0.00"},
+        {2.0f, "  6.02"},
+        {0.5f, " -6.02"},
+        {-1.0f, "-"},
+        {1e-5f, "-100.00"},
+        {std::numeric_limits<float>::quiet_NaN(), "-"},
         {-std::numeric_limits<float>::infinity(), "-"},
     };
     for (const auto& level : levels) {
         readout->setValue(level.level);
         EXPECT_STREQ(readout->getText(), level.text) << level.level;
-        EXPECT_TRUE(readout->getValue() == level.level || std::isnan(level.level)) << "the value is kept as given";
+        EXPECT_TRUE(readout->getValue() == level.level || std::isnan(level.level))
+            << "the value is kept as given";
     }
 
     readout->setValue(2.0f);
@@ -276,8 +288,9 @@ TEST_F(TextFieldTest, LevelsOfAnyMagnitudeNeverPaintOutsideTheField)
 {
     Screen screen;
     nText* readout = addReadout();
-    const float levels[] = {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max(),
-                            std::numeric_limits<float>::denorm_min(), std::numeric_limits<float>::min(), 1e30f};
+    const float levels[] = {
+        std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max(),
+        std::numeric_limits<float>::denorm_min(), std::numeric_limits<float>::min(), 1e30f};
     for (float level : levels) {
         readout->setValue(level);
         const std::string text = readout->getText();
@@ -415,14 +428,16 @@ TEST_F(TextFieldTest, AValueArrivingDuringTheEntryNeitherChangesNorDefeatsWhatIs
 TEST_F(TextFieldTest, AnyClickOnAReadoutResetsItsValueAndTellsTheOuterListener)
 {
     nText* readout = addReadout();
-    const CButtonState clicks[] = {kLButton, kRButton, kMButton, kLButton | kDoubleClick, kRButton | kShift | kControl};
+    const CButtonState clicks[] = {kLButton, kRButton, kMButton, kLButton | kDoubleClick,
+                                   kRButton | kShift | kControl};
     for (CButtonState buttons : clicks) {
         log.clear();
         readout->setValue(2.0f);
         EXPECT_STREQ(readout->getText(), "  6.02");
         EXPECT_EQ(readout->onMouseDown(CPoint(30, 15), buttons), kMouseEventHandled) << buttons;
         EXPECT_EQ(readout->getValue(), 0.0f) << buttons;
-        EXPECT_EQ(log, (Log{"valueChanged 504 '  6.02'"})) << "the text changes when the editor next sets it";
+        EXPECT_EQ(log, (Log{"valueChanged 504 '  6.02'"}))
+            << "the text changes when the editor next sets it";
     }
     EXPECT_EQ(frame->openEntry, nullptr);
     readout->takeFocus();

@@ -14,8 +14,8 @@
 #include "controls/nSwitch.h"
 #include "controls/nText.h"
 #include "editor/PlugEd.h"
-#include "engine/Plug.h"
 #include "editor/PlugEdLayout.h"
+#include "engine/Plug.h"
 #include "view/CFrame.h"
 #include "view/COffscreenContext.h"
 
@@ -29,7 +29,10 @@ class EngineStrings : public StringValParameter {
 public:
     explicit EngineStrings(Plug& plug) : plug(plug) {}
     void getStringValue(int32_t tag, char* text) override { plug.getParameterDisplay(tag, text); }
-    void setStringValue(int32_t tag, const char* text) override { plug.setParameterText(tag, text); }
+    void setStringValue(int32_t tag, const char* text) override
+    {
+        plug.setParameterText(tag, text);
+    }
 
 private:
     Plug& plug;
@@ -54,11 +57,14 @@ TEST(TextStress, HostThreadSetsValuesWhileTheWindowThreadDraws)
     CDIB* largeDigits = new CDIB(editorLayout::kLargeDigits);
     CDIB* smallDigits = new CDIB(editorLayout::kSmallDigits);
     CFrame* frame = new CFrame(CRect(0, 0, 265, 534), nullptr, nullptr);
-    auto* gain = new nText(CRect(110, 453, 167, 467), kParamGain, nullptr, largeDigits, panel, &strings, true);
-    auto* peak = new nText(CRect(179, 65, 212, 75), 504, nullptr, smallDigits, panel, &strings, false);
+    auto* gain = new nText(CRect(110, 453, 167, 467), kParamGain, nullptr, largeDigits, panel,
+                           &strings, true);
+    auto* peak =
+        new nText(CRect(179, 65, 212, 75), 504, nullptr, smallDigits, panel, &strings, false);
     auto* mute =
         new nSwitch(editorLayout::kMuteRect, nullptr, kParamMute, editorLayout::kMuteStrip, 0.0f);
-    for (CView* view : {static_cast<CView*>(gain), static_cast<CView*>(peak), static_cast<CView*>(mute)})
+    for (CView* view :
+         {static_cast<CView*>(gain), static_cast<CView*>(peak), static_cast<CView*>(mute)})
         frame->addView(view);
     auto* screen = new COffscreenContext(frame, 265, 534);
 
@@ -100,7 +106,8 @@ TEST(TextStress, HostThreadSetsValuesWhileTheWindowThreadDraws)
     plug.getParameterDisplay(kParamGain, expected);
     EXPECT_EQ(plug.getParameter(kParamGain), lastGain.load());
     EXPECT_STREQ(gain->getText(), expected);
-    std::snprintf(expected, sizeof expected, "%6.2f", 20.0 * double(std::log10(levelOf(rounds.load() - 1))));
+    std::snprintf(expected, sizeof expected, "%6.2f",
+                  20.0 * double(std::log10(levelOf(rounds.load() - 1))));
     EXPECT_STREQ(peak->getText(), expected);
 
     screen->forget();

@@ -25,12 +25,12 @@ struct ExpectedControl {
 
 // The table of the layout, written out independently of the editor's own.
 const ExpectedControl kExpected[12] = {
-    {"nFader", 0, {57, 48, 153, 449}},     {"nDial", 1, {180, 156, 211, 187}},
-    {"nSwitch", 2, {179, 297, 231, 316}},  {"nSwitch", 3, {179, 371, 231, 390}},
-    {"nSwitch", 4, {179, 334, 231, 353}},  {"nSwitch", 500, {58, 448, 96, 468}},
+    {"nFader", 0, {57, 48, 153, 449}},      {"nDial", 1, {180, 156, 211, 187}},
+    {"nSwitch", 2, {179, 297, 231, 316}},   {"nSwitch", 3, {179, 371, 231, 390}},
+    {"nSwitch", 4, {179, 334, 231, 353}},   {"nSwitch", 500, {58, 448, 96, 468}},
     {"nSwitch", 501, {179, 408, 231, 427}}, {"nText", 0, {109, 449, 168, 471}},
-    {"nText", 1, {167, 190, 226, 212}},    {"nText", 504, {179, 65, 212, 75}},
-    {"nText", 508, {179, 108, 212, 118}},  {"nSplash", 502, {7, 71, 46, 123}}};
+    {"nText", 1, {167, 190, 226, 212}},     {"nText", 504, {179, 65, 212, 75}},
+    {"nText", 508, {179, 108, 212, 118}},   {"nSplash", 502, {7, 71, 46, 123}}};
 
 bool isClass(gui::CView* view, const char* name)
 {
@@ -165,7 +165,8 @@ TEST_F(EditorLifecycleTest, EntryFieldsAreDrawnLargerThanTheyAreClicked)
     EXPECT_EQ(field(504)->getMouseableArea().top, field(504)->getViewSize().top);
 }
 
-class DefaultModeTest : public EditorLifecycleTest, public ::testing::WithParamInterface<int32_t> {};
+class DefaultModeTest : public EditorLifecycleTest,
+                        public ::testing::WithParamInterface<int32_t> {};
 
 TEST_P(DefaultModeTest, FineSwitchAndFaderFollowTheDefaultMode)
 {

@@ -92,7 +92,8 @@ TEST(BadInputFuzz, RandomAndTruncatedPreferencesFiles)
             const size_t at = 4 * word;
             const int32_t expected =
                 at + 4 <= bytes.size()
-                    ? static_cast<int32_t>(uint32_t{bytes[at]} << 24 | uint32_t{bytes[at + 1]} << 16 |
+                    ? static_cast<int32_t>(uint32_t{bytes[at]} << 24 |
+                                           uint32_t{bytes[at + 1]} << 16 |
                                            uint32_t{bytes[at + 2]} << 8 | bytes[at + 3])
                     : kDefaultSettings[word];
             ASSERT_EQ(words[word], expected) << "round " << round << ", word " << word;

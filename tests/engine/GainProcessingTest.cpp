@@ -237,9 +237,9 @@ TEST(GainProcessing, UnusableSampleRatesAreIgnored)
 {
     PlugDriver plug;
     plug->setSampleRate(48000.0f);
-    for (float rate : {std::numeric_limits<float>::quiet_NaN(), 0.0f, -44100.0f,
-                       std::numeric_limits<float>::infinity(),
-                       -std::numeric_limits<float>::infinity()})
+    for (float rate :
+         {std::numeric_limits<float>::quiet_NaN(), 0.0f, -44100.0f,
+          std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()})
         plug->setSampleRate(rate);
     EXPECT_EQ(plug->getSampleRate(), 48000.0f);
     EXPECT_NEAR(releaseInUse(plug), 0.9998401, 1e-7);

@@ -158,8 +158,8 @@ TEST(Metering, EnvelopesDecayToExactZeroWithoutSubnormals)
         const MeterReadout readout = plug.meters();
         for (double value : readout.values)
             ASSERT_NE(std::fpclassify(value), FP_SUBNORMAL) << "block " << block;
-        reachedZero = readout.values[kReadInputEnvelope] == 0.0 &&
-                      readout.values[kReadOutputEnvelope] == 0.0;
+        reachedZero =
+            readout.values[kReadInputEnvelope] == 0.0 && readout.values[kReadOutputEnvelope] == 0.0;
     }
     EXPECT_TRUE(reachedZero);
 }
@@ -215,8 +215,7 @@ TEST(Metering, ReadoutsMatchSampleBySampleMeteringOverUnevenBlocks)
         EXPECT_EQ(readout.values[kReadOutputPeak], output.peak) << block;
         if (count > 0) {
             EXPECT_EQ(readout.values[kReadInputRms], std::sqrt(1.0 / count * input.sum)) << block;
-            EXPECT_EQ(readout.values[kReadOutputRms], std::sqrt(1.0 / count * output.sum))
-                << block;
+            EXPECT_EQ(readout.values[kReadOutputRms], std::sqrt(1.0 / count * output.sum)) << block;
         }
         input.peak = output.peak = input.sum = output.sum = 0.0;
         count = 0;

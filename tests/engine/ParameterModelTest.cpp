@@ -48,9 +48,9 @@ TEST(ParameterModel, GainLawWorkedValues)
         const char* display;
     };
     const Row rows[] = {
-        {0.0f, 0.0f, "-oo"},        {0.1f, 0.008f, "-41.94"},  {0.25f, 0.125f, "-18.06"},
-        {0.4f, 0.512f, " -5.81"},   {0.5f, 1.0f, "0"},         {0.6f, 1.728f, "  4.75"},
-        {0.75f, 3.375f, " 10.57"},  {1.0f, 8.0f, " 18.06"},
+        {0.0f, 0.0f, "-oo"},       {0.1f, 0.008f, "-41.94"}, {0.25f, 0.125f, "-18.06"},
+        {0.4f, 0.512f, " -5.81"},  {0.5f, 1.0f, "0"},        {0.6f, 1.728f, "  4.75"},
+        {0.75f, 3.375f, " 10.57"}, {1.0f, 8.0f, " 18.06"},
     };
     PlugDriver plug;
     for (const Row& row : rows) {
@@ -68,9 +68,9 @@ TEST(ParameterModel, TrimLawWorkedValuesForEachRange)
         const char* display;
     };
     const Row rows[] = {
-        {0, 0.0f, "-12.00"}, {0, 0.25f, " -6.00"}, {0, 0.5f, "0"}, {0, 0.75f, "  6.00"},
-        {0, 1.0f, " 12.00"}, {1, 0.0f, "-24.00"},  {1, 0.25f, "-12.00"}, {1, 0.75f, " 12.00"},
-        {1, 1.0f, " 24.00"}, {2, 0.0f, "-36.00"},  {2, 0.25f, "-18.00"}, {2, 0.5f, "0"},
+        {0, 0.0f, "-12.00"},  {0, 0.25f, " -6.00"}, {0, 0.5f, "0"},       {0, 0.75f, "  6.00"},
+        {0, 1.0f, " 12.00"},  {1, 0.0f, "-24.00"},  {1, 0.25f, "-12.00"}, {1, 0.75f, " 12.00"},
+        {1, 1.0f, " 24.00"},  {2, 0.0f, "-36.00"},  {2, 0.25f, "-18.00"}, {2, 0.5f, "0"},
         {2, 0.75f, " 18.00"}, {2, 1.0f, " 36.00"},
     };
     PlugDriver plug;
@@ -130,8 +130,8 @@ TEST(ParameterModel, SwitchTexts)
         VstInt32 index;
         const char* off;
         const char* on;
-    } switches[] = {{kParamPhase, "Norm", "Flip"}, {kParamMute, "Thru", "Mute"},
-                    {kParamBypass, "Off", "On"}};
+    } switches[] = {
+        {kParamPhase, "Norm", "Flip"}, {kParamMute, "Thru", "Mute"}, {kParamBypass, "Off", "On"}};
     for (const auto& item : switches) {
         plug->setParameter(item.index, 0.49f);
         EXPECT_EQ(plug.display(item.index), item.off);

@@ -87,8 +87,7 @@ TEST_F(PreferencesFileTest, NegativeWordsAreCarriedAndActAsZero)
     const std::vector<int32_t> words = {-1, -5, -2, -1, -7, -1, INT32_MIN};
     writeBytes(file, bigEndianWords(words));
     PlugDriver plug;
-    EXPECT_EQ(plug->getSettings()->snapshot(),
-              (SettingsWords{-1, -5, -2, -1, -7, -1, INT32_MIN}));
+    EXPECT_EQ(plug->getSettings()->snapshot(), (SettingsWords{-1, -5, -2, -1, -7, -1, INT32_MIN}));
     EXPECT_EQ(readBytes(file), bigEndianWords(words));
     plug->setParameter(kParamTrim, 0.0f);
     EXPECT_EQ(plug.display(kParamTrim), "-12.00");

@@ -79,9 +79,20 @@ TEST(StateBlock, OtherSizesChangeNothing)
 TEST(StateBlock, ForeignBlockIsReversedAsAWhole)
 {
     // Gain holds the bits of +infinity; everything else is big-endian.
-    uint32_t words[14] = {0x7F800000u, swapped(floatBits(0.75f)), swapped(floatBits(1.0f)),
-                          0, 0, 0, 0, swapped(1), swapped(0), swapped(1), swapped(3),
-                          swapped(0), swapped(1), swapped(1)};
+    uint32_t words[14] = {0x7F800000u,
+                          swapped(floatBits(0.75f)),
+                          swapped(floatBits(1.0f)),
+                          0,
+                          0,
+                          0,
+                          0,
+                          swapped(1),
+                          swapped(0),
+                          swapped(1),
+                          swapped(3),
+                          swapped(0),
+                          swapped(1),
+                          swapped(1)};
     PlugChunk block = chunkOf(words);
     PlugDriver plug;
     EXPECT_EQ(plug->setChunk(&block, 56, false), 56);

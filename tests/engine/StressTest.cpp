@@ -121,8 +121,7 @@ TEST(Stress, MeterReadoutsLoseNoSample)
     auto take = [&] {
         MeterReadout readout{};
         const int32_t n = meters.read(readout);
-        EXPECT_TRUE(readout.values[kReadInputPeak] == 0.0 ||
-                    readout.values[kReadInputPeak] == 0.5);
+        EXPECT_TRUE(readout.values[kReadInputPeak] == 0.0 || readout.values[kReadInputPeak] == 0.5);
         if (n == 0)
             return false;
         counted += n;

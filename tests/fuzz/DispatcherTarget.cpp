@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "tests/support/engine/ChunkWords.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTargets.h"
 #include "tests/fuzz/InstanceChecks.h"
+#include "tests/support/engine/ChunkWords.h"
 
 namespace tolvo {
 
@@ -27,8 +27,9 @@ constexpr int kFrameStep = 4;
 constexpr uint8_t kNoFrames = 0xFF;
 constexpr VstInt32 kLastKnownOpcode = effGetNumMidiOutputChannels;
 constexpr VstInt32 kUnknownOpcodes[] = {-1, kLastKnownOpcode + 1, 1000, INT32_MIN, INT32_MAX};
-constexpr VstIntPtr kValues[] = {0, 1, 2, -1, 55, 56, 57, 1024, INT32_MAX, INT32_MIN,
-                                 INTPTR_MAX, INTPTR_MIN, 44100, 48000, 4, 65536};
+constexpr VstIntPtr kValues[] = {0,     1,     2,         -1,        55,         56,
+                                 57,    1024,  INT32_MAX, INT32_MIN, INTPTR_MAX, INTPTR_MIN,
+                                 44100, 48000, 4,         65536};
 constexpr VstInt32 kOddIndices[] = {INT32_MIN, INT32_MAX, -1, 1000, -128};
 constexpr int16_t kEditorWidth = 265;
 constexpr int16_t kEditorHeight = 534;
@@ -244,7 +245,8 @@ private:
         effect->setParameter(effect, index, value);
         InstanceState expected = before;
         if (isParameterIndex(index))
-            expected.parameterBits[index] = expectedParameterBits(value, before.parameterBits[index]);
+            expected.parameterBits[index] =
+                expectedParameterBits(value, before.parameterBits[index]);
         FUZZ_CHECK(stateOf(*plug) == expected);
     }
 
@@ -289,7 +291,8 @@ private:
         const float* result = outputs[0];
         const double* doubleResult = doubleOutputs[0];
         for (int i = 0; i < kMaxFrames; ++i) {
-            const double limit = kLargestGain * std::fabs(static_cast<double>(original[i])) * 2 + 1e-30;
+            const double limit =
+                kLargestGain * std::fabs(static_cast<double>(original[i])) * 2 + 1e-30;
             FUZZ_CHECK(std::isfinite(result[i]) && std::fabs(result[i]) <= limit);
             FUZZ_CHECK(std::isfinite(doubleResult[i]) && std::fabs(doubleResult[i]) <= limit);
             if (i >= frames || missing) {

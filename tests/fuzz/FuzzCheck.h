@@ -18,4 +18,5 @@ inline bool fuzzCheck(bool holds, const char* condition, const char* file, int l
 } // namespace tolvo
 
 // Evaluates to the condition, so a caller can stop when a check fails.
-#define FUZZ_CHECK(condition) ::tolvo::fuzzCheck(static_cast<bool>(condition), #condition, __FILE__, __LINE__)
+#define FUZZ_CHECK(condition)                                                                      \
+    ::tolvo::fuzzCheck(static_cast<bool>(condition), #condition, __FILE__, __LINE__)

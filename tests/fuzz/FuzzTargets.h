@@ -27,10 +27,8 @@ struct NamedFuzzTarget {
 
 // The names are those of the corpus and regression folders.
 inline constexpr NamedFuzzTarget kFuzzTargets[] = {
-    {"state_block", fuzzStateBlock},
-    {"preferences_file", fuzzPreferencesFile},
-    {"parameter_text", fuzzParameterText},
-    {"png_decode", fuzzPngDecode},
+    {"state_block", fuzzStateBlock},       {"preferences_file", fuzzPreferencesFile},
+    {"parameter_text", fuzzParameterText}, {"png_decode", fuzzPngDecode},
     {"dispatcher", fuzzDispatcher},
 };
 

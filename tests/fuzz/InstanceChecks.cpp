@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/support/engine/ChunkWords.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/engine/ChunkWords.h"
 
 namespace tolvo {
 
@@ -39,7 +39,8 @@ bool isBounded(const std::vector<Sample>& in, const std::vector<Sample>& out)
 {
     for (size_t i = 0; i < in.size(); ++i) {
         const double limit = kLargestGain * std::fabs(static_cast<double>(in[i])) + 1e-30;
-        if (!std::isfinite(static_cast<double>(out[i])) || std::fabs(static_cast<double>(out[i])) > limit)
+        if (!std::isfinite(static_cast<double>(out[i])) ||
+            std::fabs(static_cast<double>(out[i])) > limit)
             return false;
     }
     return true;

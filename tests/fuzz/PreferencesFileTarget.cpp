@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "engine/PreferencesFile.h"
-#include "tests/support/engine/FileBytes.h"
-#include "tests/support/engine/TempFolder.h"
-#include "tests/support/engine/TestPreferencesPath.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzTargets.h"
 #include "tests/fuzz/InstanceChecks.h"
+#include "tests/support/engine/FileBytes.h"
+#include "tests/support/engine/TempFolder.h"
+#include "tests/support/engine/TestPreferencesPath.h"
 
 namespace tolvo {
 

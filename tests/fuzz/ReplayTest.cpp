@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/engine/FileBytes.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzTargets.h"
+#include "tests/support/engine/FileBytes.h"
 
 namespace tolvo {
 

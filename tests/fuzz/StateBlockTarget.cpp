@@ -3,11 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/support/engine/ChunkWords.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/FuzzTargets.h"
 #include "tests/fuzz/InstanceChecks.h"
+#include "tests/support/engine/ChunkWords.h"
 
 namespace tolvo {
 

@@ -14,7 +14,8 @@ namespace {
 
 struct RecordingEditor : AEffEditor {
     explicit RecordingEditor(AudioEffect* effect, std::vector<std::string>& log)
-        : AEffEditor(effect), log(log) {}
+        : AEffEditor(effect), log(log)
+    {}
     ~RecordingEditor() override { log.push_back("editor deleted"); }
 
     bool getRect(ERect** rect) override
@@ -54,7 +55,8 @@ struct RecordingEditor : AEffEditor {
 class MinimalEffect : public AudioEffectX {
 public:
     MinimalEffect(audioMasterCallback master, std::vector<std::string>& log)
-        : AudioEffectX(master, 1, 5), log(log) {}
+        : AudioEffectX(master, 1, 5), log(log)
+    {}
     ~MinimalEffect() override { log.push_back("instance destroyed"); }
 
     void processReplacing(float**, float**, VstInt32) override {}

@@ -70,9 +70,9 @@ TEST_F(Dispatcher, SpeakerArrangementQueryClearsBothPointers)
     int dummy = 0;
     void* input = &dummy;
     void* output = &dummy;
-    EXPECT_EQ(plugin->dispatch(effGetSpeakerArrangement, 0, reinterpret_cast<VstIntPtr>(&input),
-                               &output),
-              0);
+    EXPECT_EQ(
+        plugin->dispatch(effGetSpeakerArrangement, 0, reinterpret_cast<VstIntPtr>(&input), &output),
+        0);
     EXPECT_EQ(input, nullptr);
     EXPECT_EQ(output, nullptr);
     EXPECT_EQ(plugin->dispatch(effGetSpeakerArrangement), 0);
@@ -80,18 +80,53 @@ TEST_F(Dispatcher, SpeakerArrangementQueryClearsBothPointers)
 
 TEST_F(Dispatcher, AnswersZeroAndWritesNothingForUnsupportedOpcodes)
 {
-    const VstInt32 answeredZero[] = {
-        effGetVu, effEditDraw, effEditMouse, effEditKey, effEditTop, effEditSleep,
-        effString2Parameter, effGetNumProgramCategories, effCopyProgram, effConnectInput,
-        effConnectOutput, effGetInputProperties, effGetOutputProperties, effGetCurrentPosition,
-        effGetDestinationBuffer, effOfflineNotify, effOfflinePrepare, effOfflineRun,
-        effProcessVarIo, effSetSpeakerArrangement, effSetBlockSizeAndSampleRate, effGetErrorText,
-        effIdle, effGetIcon, effSetViewPosition, effGetParameterProperties, effKeysRequired,
-        effGetMidiProgramName, effGetMidiProgramCategory, effHasMidiProgramsChanged,
-        effGetMidiKeyName, effBeginSetProgram, effEndSetProgram, effShellGetNextPlugin,
-        effStartProcess, effStopProcess, effSetPanLaw, effBeginLoadBank, effBeginLoadProgram,
-        effSetProcessPrecision, effGetNumMidiInputChannels, effGetNumMidiOutputChannels,
-        80, 81, 1000, -1, -1000};
+    const VstInt32 answeredZero[] = {effGetVu,
+                                     effEditDraw,
+                                     effEditMouse,
+                                     effEditKey,
+                                     effEditTop,
+                                     effEditSleep,
+                                     effString2Parameter,
+                                     effGetNumProgramCategories,
+                                     effCopyProgram,
+                                     effConnectInput,
+                                     effConnectOutput,
+                                     effGetInputProperties,
+                                     effGetOutputProperties,
+                                     effGetCurrentPosition,
+                                     effGetDestinationBuffer,
+                                     effOfflineNotify,
+                                     effOfflinePrepare,
+                                     effOfflineRun,
+                                     effProcessVarIo,
+                                     effSetSpeakerArrangement,
+                                     effSetBlockSizeAndSampleRate,
+                                     effGetErrorText,
+                                     effIdle,
+                                     effGetIcon,
+                                     effSetViewPosition,
+                                     effGetParameterProperties,
+                                     effKeysRequired,
+                                     effGetMidiProgramName,
+                                     effGetMidiProgramCategory,
+                                     effHasMidiProgramsChanged,
+                                     effGetMidiKeyName,
+                                     effBeginSetProgram,
+                                     effEndSetProgram,
+                                     effShellGetNextPlugin,
+                                     effStartProcess,
+                                     effStopProcess,
+                                     effSetPanLaw,
+                                     effBeginLoadBank,
+                                     effBeginLoadProgram,
+                                     effSetProcessPrecision,
+                                     effGetNumMidiInputChannels,
+                                     effGetNumMidiOutputChannels,
+                                     80,
+                                     81,
+                                     1000,
+                                     -1,
+                                     -1000};
     for (VstInt32 opcode : answeredZero) {
         unsigned char buffer[512];
         std::memset(buffer, 0xA5, sizeof(buffer));

@@ -23,10 +23,10 @@ protected:
 TEST_F(RenderCommand, AppliesGainAndCarriesTheState)
 {
     ASSERT_EQ(runTone({file("tone.wav"), "--seconds", "0.5", "--level", "-6"}), 0);
-    ASSERT_EQ(runRender({file("tone.wav"), file("out.wav"), "--gain", "-6", "--phase",
-                         "--trim-range", "12", "--ballistics", "bbc", "--save-state",
-                         file("state.bin")}),
-              0);
+    ASSERT_EQ(
+        runRender({file("tone.wav"), file("out.wav"), "--gain", "-6", "--phase", "--trim-range",
+                   "12", "--ballistics", "bbc", "--save-state", file("state.bin")}),
+        0);
     MonoAudio input;
     MonoAudio output;
     std::string error;

@@ -1,8 +1,8 @@
-#include "tests/support/view/ViewTestDoubles.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "tests/support/view/ViewTestDoubles.h"
 
 namespace tolvo {
 

@@ -49,11 +49,10 @@ double meanLevel(const DecodedImage& image, int left, int top, int right, int bo
 TEST(EmbeddedImages, EveryIdDecodesToItsSize)
 {
     const std::map<int32_t, std::pair<int, int>> sizes = {
-        {110, {265, 534}}, {111, {104, 19}}, {112, {36, 58}},   {113, {104, 19}},
-        {114, {36, 58}},   {116, {104, 19}}, {117, {76, 20}},   {118, {104, 19}},
-        {119, {78, 9}},    {120, {105, 11}}, {121, {78, 52}},   {122, {265, 534}},
-        {123, {265, 534}}, {124, {32, 361}}, {125, {13, 30}},   {126, {210, 37}},
-        {127, {265, 534}}};
+        {110, {265, 534}}, {111, {104, 19}},  {112, {36, 58}},   {113, {104, 19}}, {114, {36, 58}},
+        {116, {104, 19}},  {117, {76, 20}},   {118, {104, 19}},  {119, {78, 9}},   {120, {105, 11}},
+        {121, {78, 52}},   {122, {265, 534}}, {123, {265, 534}}, {124, {32, 361}}, {125, {13, 30}},
+        {126, {210, 37}},  {127, {265, 534}}};
     for (const auto& [id, size] : sizes) {
         const DecodedImage image = load(id);
         EXPECT_EQ(image.width, size.first) << id;
@@ -139,8 +138,8 @@ TEST(EmbeddedImages, ButtonsAndLogoAreOpaqueAndBlendIntoThePanel)
         int left, top, frameWidth;
         std::vector<int> backgroundColumns; // columns that show only the panel
     };
-    const Placed placed[] = {{111, 179, 297, 52, {}}, {113, 179, 371, 52, {}},
-                             {116, 179, 334, 52, {}}, {118, 179, 408, 52, {}},
+    const Placed placed[] = {{111, 179, 297, 52, {}},      {113, 179, 371, 52, {}},
+                             {116, 179, 334, 52, {}},      {118, 179, 408, 52, {}},
                              {117, 58, 448, 38, {36, 37}}, {121, 7, 71, 39, {}}};
     for (const Placed& p : placed) {
         const DecodedImage strip = load(p.id);
@@ -150,8 +149,8 @@ TEST(EmbeddedImages, ButtonsAndLogoAreOpaqueAndBlendIntoThePanel)
             const int x0 = frame * p.frameWidth;
             // The corners, outside the rounded shapes but for their
             // antialiased edge, are nearly the panel.
-            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{p.frameWidth - 1, 0},
-                                      std::pair{0, strip.height - 1}})
+            for (const auto& [x, y] :
+                 {std::pair{0, 0}, std::pair{p.frameWidth - 1, 0}, std::pair{0, strip.height - 1}})
                 for (int c = 0; c < 3; ++c)
                     EXPECT_NEAR(at(strip, x0 + x, y)[c], at(panel, p.left + x, p.top + y)[c], 12)
                         << p.id << " frame " << frame << " at " << x << "," << y;
@@ -233,7 +232,7 @@ TEST(EmbeddedImages, OptionMarkMatchesTheSlotsOfTheSettingsPage)
         int x, y, options;
     };
     // Marks are painted two pixels right of each group's origin.
-    const Group groups[] = {{34, 58, 2},   {159, 58, 3},  {159, 130, 3},
+    const Group groups[] = {{34, 58, 2},  {159, 58, 3},  {159, 130, 3},
                             {34, 130, 4}, {160, 218, 2}, {159, 277, 2}};
     for (const Group& group : groups) {
         for (int option = 0; option < group.options; ++option) {

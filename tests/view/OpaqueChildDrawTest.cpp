@@ -1,11 +1,10 @@
 // A container paints its background only where no opaque child covers it,
 // and the uncovered area it computes for that is exact.
+#include <gtest/gtest.h>
+
 #include "tests/support/view/PixelColours.h"
 #include "tests/support/view/ViewTestDoubles.h"
-
 #include "view/UncoveredArea.h"
-
-#include <gtest/gtest.h>
 
 namespace tolvo {
 

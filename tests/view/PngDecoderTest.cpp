@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include <png.h>
 
+#include <png.h>
 #include <string>
 
 #include "tests/support/view/TestPng.h"
@@ -47,10 +47,10 @@ TEST(PngDecoder, StoresBlueGreenRedAlphaPremultipliedByAlphaOver256)
 {
     PngRecipe recipe;
     recipe.width = 4;
-    recipe.samples = {255, 0, 0, 128,    // half-transparent red: 255 * 128 >> 8 = 127
-                    10, 200, 30, 255,  // opaque: every channel loses a 256th
-                    90, 80, 70, 0,     // fully transparent: all zero
-                    255, 255, 255, 1}; // alpha 1 leaves 0
+    recipe.samples = {255, 0,   0,   128, // half-transparent red: 255 * 128 >> 8 = 127
+                      10,  200, 30,  255, // opaque: every channel loses a 256th
+                      90,  80,  70,  0,   // fully transparent: all zero
+                      255, 255, 255, 1};  // alpha 1 leaves 0
     const DecodedImage image = decoded(encodePng(recipe));
     ASSERT_EQ(image.width, 4);
     ASSERT_EQ(image.height, 1);
@@ -84,7 +84,8 @@ TEST(PngDecoder, LowDepthPaletteExpands)
     recipe.palette = {0, 0, 0, 100, 100, 100, 200, 0, 0, 0, 0, 200};
     recipe.samples = {0b00011011}; // indices 0, 1, 2, 3
     const DecodedImage image = decoded(encodePng(recipe));
-    EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(100), opaque(100), opaque(100), 255}));
+    EXPECT_EQ(pixel(image, 1, 0),
+              (std::vector<uint8_t>{opaque(100), opaque(100), opaque(100), 255}));
     EXPECT_EQ(pixel(image, 2, 0), (std::vector<uint8_t>{0, 0, opaque(200), 255}));
     EXPECT_EQ(pixel(image, 3, 0), (std::vector<uint8_t>{opaque(200), 0, 0, 255}));
 }
@@ -97,7 +98,8 @@ TEST(PngDecoder, GreyBecomesOpaqueRgbAndGreyAlphaKeepsItsAlpha)
     grey.samples = {0, 200};
     DecodedImage image = decoded(encodePng(grey));
     EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{0, 0, 0, 255}));
-    EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(200), opaque(200), opaque(200), 255}));
+    EXPECT_EQ(pixel(image, 1, 0),
+              (std::vector<uint8_t>{opaque(200), opaque(200), opaque(200), 255}));
 
     PngRecipe lowGrey;
     lowGrey.width = 2;
@@ -105,7 +107,8 @@ TEST(PngDecoder, GreyBecomesOpaqueRgbAndGreyAlphaKeepsItsAlpha)
     lowGrey.bitDepth = 4;
     lowGrey.samples = {0xF5}; // 15 -> 255, 5 -> 85
     image = decoded(encodePng(lowGrey));
-    EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{opaque(255), opaque(255), opaque(255), 255}));
+    EXPECT_EQ(pixel(image, 0, 0),
+              (std::vector<uint8_t>{opaque(255), opaque(255), opaque(255), 255}));
     EXPECT_EQ(pixel(image, 1, 0), (std::vector<uint8_t>{opaque(85), opaque(85), opaque(85), 255}));
 
     PngRecipe greyAlpha;
@@ -146,15 +149,14 @@ TEST(PngDecoder, SixteenBitSamplesKeepTheirHighByte)
     recipe.bitDepth = 16;
     recipe.samples = {0x12, 0xAB, 0xFE, 0x01, 0x00, 0xFF, 0x80, 0x7F}; // big-endian RGBA
     const DecodedImage image = decoded(encodePng(recipe));
-    EXPECT_EQ(pixel(image, 0, 0),
-              (std::vector<uint8_t>{0, uint8_t((0xFE * 0x80) >> 8), uint8_t((0x12 * 0x80) >> 8), 0x80}));
+    EXPECT_EQ(pixel(image, 0, 0), (std::vector<uint8_t>{0, uint8_t((0xFE * 0x80) >> 8),
+                                                        uint8_t((0x12 * 0x80) >> 8), 0x80}));
 
     PngRecipe rgb = recipe;
     rgb.colourType = PNG_COLOR_TYPE_RGB;
     rgb.samples = {0x12, 0xAB, 0xFE, 0x01, 0x00, 0xFF};
     const DecodedImage opaqueImage = decoded(encodePng(rgb));
-    EXPECT_EQ(pixel(opaqueImage, 0, 0),
-              (std::vector<uint8_t>{0, opaque(0xFE), opaque(0x12), 255}));
+    EXPECT_EQ(pixel(opaqueImage, 0, 0), (std::vector<uint8_t>{0, opaque(0xFE), opaque(0x12), 255}));
 }
 
 // A test picture whose every pixel differs from its neighbours.
@@ -208,8 +210,8 @@ TEST(PngDecoder, TruncatedDataKeepsTheRowsReadAndNeverReadsPastTheEnd)
     ASSERT_EQ(image.width, 16);
     ASSERT_EQ(image.height, 64);
     const size_t rowBytes = 16 * 4;
-    EXPECT_TRUE(std::equal(full.pixels.begin(), full.pixels.begin() + 10 * rowBytes,
-                           image.pixels.begin()));
+    EXPECT_TRUE(
+        std::equal(full.pixels.begin(), full.pixels.begin() + 10 * rowBytes, image.pixels.begin()));
     EXPECT_TRUE(std::all_of(image.pixels.end() - 10 * rowBytes, image.pixels.end(),
                             [](uint8_t b) { return b == 0; }));
 }
@@ -263,8 +265,8 @@ TEST(PngDecoder, RefusesGarbageDamagedAndOversizedData)
 }
 
 // The png with one more chunk right after its header.
-std::vector<uint8_t> withChunkAfterHeader(std::vector<uint8_t> png, const char* type, const std::string& data,
-                                          uint32_t claimedLength)
+std::vector<uint8_t> withChunkAfterHeader(std::vector<uint8_t> png, const char* type,
+                                          const std::string& data, uint32_t claimedLength)
 {
     std::vector<uint8_t> chunk;
     for (int byte = 0; byte < 4; ++byte)
@@ -284,7 +286,8 @@ TEST(PngDecoder, TextChunksAreReadButOneClaimingMoreThanAMegabyteIsRefused)
     const std::vector<uint8_t> plain = encodePng(patterned(8, 8));
     const DecodedImage expected = decoded(plain);
     const std::string text("Comment\0made by the artwork tool", 33);
-    const DecodedImage commented = decoded(withChunkAfterHeader(plain, "tEXt", text, uint32_t(text.size())));
+    const DecodedImage commented =
+        decoded(withChunkAfterHeader(plain, "tEXt", text, uint32_t(text.size())));
     EXPECT_EQ(commented.pixels, expected.pixels);
 
     // The length field says 1.2 GB; the file holds 33 bytes of it.

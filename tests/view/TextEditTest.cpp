@@ -1,12 +1,11 @@
-#include "tests/support/view/ViewTestDoubles.h"
-
-#include "view/CFontDesc.h"
-#include "view/CTextEdit.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+
+#include "tests/support/view/ViewTestDoubles.h"
+#include "view/CFontDesc.h"
+#include "view/CTextEdit.h"
 
 namespace tolvo {
 
@@ -38,7 +37,8 @@ protected:
 
     FakeTextEntry* open(CButtonState buttons = kLButton)
     {
-        EXPECT_EQ(frame->onMouseDown(onField(), buttons), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+        EXPECT_EQ(frame->onMouseDown(onField(), buttons),
+                  kMouseDownEventHandledButDontNeedMovedOrUpEvents);
         return frame->openEntry;
     }
 
@@ -201,7 +201,8 @@ TEST(TextEditText, SetTextKeepsTheFirst255BytesWithoutSplittingACharacter)
     EXPECT_EQ(std::string(field->getText()), ascii.substr(0, 255));
     EXPECT_TRUE(field->isDirty());
 
-    field->setText((std::string(254, 'y') + "\xE2\x82\xAC").c_str()); // a three-byte euro sign at byte 254
+    field->setText(
+        (std::string(254, 'y') + "\xE2\x82\xAC").c_str()); // a three-byte euro sign at byte 254
     EXPECT_EQ(std::string(field->getText()), std::string(254, 'y'));
 
     char copy[CParamDisplay::kTextSize];

@@ -1,8 +1,7 @@
-#include "tests/support/view/ViewTestDoubles.h"
-
-#include "view/CTextEdit.h"
-
 #include <gtest/gtest.h>
+
+#include "tests/support/view/ViewTestDoubles.h"
+#include "view/CTextEdit.h"
 
 namespace tolvo {
 
@@ -126,8 +125,8 @@ TEST_F(ContainerTest, ModifiedAndRightClicksOnAControlGoToItsListenerFirst)
     container->onMouseDown(onControl, kLButton | kShift);
     container->onMouseDown(onControl, kLButton);
     container->onMouseDown(onControl, kLButton | kDoubleClick);
-    EXPECT_EQ(log, (Log{"modifierClicked 7 8", "modifierClicked 7 18", "control down 18", "control down 2",
-                        "control down 1026"}));
+    EXPECT_EQ(log, (Log{"modifierClicked 7 8", "modifierClicked 7 18", "control down 18",
+                        "control down 2", "control down 1026"}));
 }
 
 TEST_F(ContainerTest, DirtyContainerIsInvalidatedWholeWithoutVisitingItsChildren)

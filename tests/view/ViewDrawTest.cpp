@@ -1,18 +1,16 @@
-#include "tests/support/view/ViewTestDoubles.h"
-#include "tests/support/view/PixelColours.h"
+#include <gtest/gtest.h>
 
+#include "tests/support/view/PixelColours.h"
+#include "tests/support/view/ViewTestDoubles.h"
 #include "view/CFontDesc.h"
 #include "view/CParamDisplay.h"
 #include "view/CTextEdit.h"
-
-#include <gtest/gtest.h>
 
 namespace tolvo {
 
 using namespace gui;
 
 namespace {
-
 
 constexpr CColor kGreyCColor{128, 128, 128, 255};
 

@@ -1,9 +1,8 @@
-#include "tests/support/view/ViewTestDoubles.h"
+#include <gtest/gtest.h>
 
+#include "tests/support/view/ViewTestDoubles.h"
 #include "view/CParamDisplay.h"
 #include "view/CTextEdit.h"
-
-#include <gtest/gtest.h>
 
 namespace tolvo {
 
@@ -65,9 +64,11 @@ TEST(ViewTreeLeak, SeveralHundredViewsAreAllReleasedWithTheFrame)
     auto* frame = new RecordingFrame(CRect(0, 0, 400, 400));
     frame->setBackground(bitmap);
     for (int column = 0; column < 10; ++column) {
-        auto* container = new CountedContainer(CRect(column * 40, 0, column * 40 + 40, 400), bitmap);
+        auto* container =
+            new CountedContainer(CRect(column * 40, 0, column * 40 + 40, 400), bitmap);
         for (int row = 0; row < 30; ++row) {
-            CView* view = makeView(row % 5, CRect(0, row * 13, 40, row * 13 + 12), bitmap, listener, log);
+            CView* view =
+                makeView(row % 5, CRect(0, row * 13, 40, row * 13 + 12), bitmap, listener, log);
             container->addView(view);
         }
         frame->addView(container);

@@ -122,8 +122,8 @@ void paintPreFrame(cairo_t* cr, const FontBook& fonts, double left, bool on)
 
 } // namespace
 
-std::unique_ptr<Image> lampButtonStrip(const FontBook& fonts, const std::string& caption,
-                                       Rgb lamp, Image& panel, int left, int top)
+std::unique_ptr<Image> lampButtonStrip(const FontBook& fonts, const std::string& caption, Rgb lamp,
+                                       Image& panel, int left, int top)
 {
     auto strip = panelBackedStrip(panel, left, top, kFrameWidth, kFrameHeight, 2);
     paintLampFrame(strip->cr(), fonts, 0, caption, lamp, false);

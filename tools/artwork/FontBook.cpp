@@ -2,7 +2,6 @@
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
-
 #include <unistd.h>
 
 namespace artwork {

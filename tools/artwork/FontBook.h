@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <string>
 
 namespace artwork {

@@ -6,8 +6,7 @@ Image::Image(int width, int height)
     : width_(width), height_(height),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       cr_(cairo_create(surface_))
-{
-}
+{}
 
 Image::~Image()
 {

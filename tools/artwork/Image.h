@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <cstdint>
 #include <string>
 

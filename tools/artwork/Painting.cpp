@@ -78,14 +78,12 @@ double trackedWidth(cairo_t* cr, const TextStyle& style, const std::string& text
     if (style.tracking == 0.0)
         return advanceOf(cr, text);
     double width = 0;
-    forEachCharacter(text, [&](const std::string& glyph) {
-        width += advanceOf(cr, glyph) + style.tracking;
-    });
+    forEachCharacter(
+        text, [&](const std::string& glyph) { width += advanceOf(cr, glyph) + style.tracking; });
     return width - style.tracking;
 }
 
-void showAt(cairo_t* cr, const TextStyle& style, double x, double baseline,
-            const std::string& text)
+void showAt(cairo_t* cr, const TextStyle& style, double x, double baseline, const std::string& text)
 {
     if (style.tracking == 0.0) {
         cairo_move_to(cr, x, baseline);
@@ -111,8 +109,8 @@ double textWidth(cairo_t* cr, const FontBook& fonts, const TextStyle& style,
     return width;
 }
 
-void drawText(cairo_t* cr, const FontBook& fonts, const TextStyle& style, double x,
-              double baseline, const std::string& text)
+void drawText(cairo_t* cr, const FontBook& fonts, const TextStyle& style, double x, double baseline,
+              const std::string& text)
 {
     cairo_save(cr);
     fonts.select(cr, style.face, style.size);
@@ -147,8 +145,7 @@ double Noise::next()
     return ((state_ >> 8) & 0xFFFF) / 32767.5 - 1.0;
 }
 
-void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double depth,
-                  uint32_t seed)
+void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double depth, uint32_t seed)
 {
     Noise noise(seed);
     for (int column = x; column < x + w; ++column) {
@@ -160,14 +157,13 @@ void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double dep
             const auto byte = [](double v) {
                 return uint32_t(std::lround(std::clamp(v, 0.0, 1.0) * 255));
             };
-            image.setPixel(column, row,
-                           0xFF000000u | byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b));
+            image.setPixel(column, row, 0xFF000000u | byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b));
         }
     }
 }
 
-std::unique_ptr<Image> panelBackedStrip(Image& panel, int left, int top, int frameWidth,
-                                        int height, int frames)
+std::unique_ptr<Image> panelBackedStrip(Image& panel, int left, int top, int frameWidth, int height,
+                                        int frames)
 {
     auto strip = std::make_unique<Image>(frames * frameWidth, height);
     cairo_t* cr = strip->cr();

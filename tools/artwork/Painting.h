@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -33,13 +32,13 @@ struct TextStyle {
     Rgb colour;
     double tracking = 0.0; // extra pixels after every character
     Align align = Align::Left;
-    bool shadow = false;   // a dark copy one pixel lower, as engraved print
+    bool shadow = false; // a dark copy one pixel lower, as engraved print
 };
 
 double textWidth(cairo_t* cr, const FontBook& fonts, const TextStyle& style,
                  const std::string& text);
-void drawText(cairo_t* cr, const FontBook& fonts, const TextStyle& style, double x,
-              double baseline, const std::string& text);
+void drawText(cairo_t* cr, const FontBook& fonts, const TextStyle& style, double x, double baseline,
+              const std::string& text);
 // The style with tracking, then size, reduced until the text fits `width`.
 TextStyle fitted(cairo_t* cr, const FontBook& fonts, TextStyle style, const std::string& text,
                  double width);
@@ -54,15 +53,13 @@ private:
 };
 
 // Fine vertical brushing over a rectangle, painted pixel by pixel.
-void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double depth,
-                  uint32_t seed);
+void brushedMetal(Image& image, int x, int y, int w, int h, Rgb base, double depth, uint32_t seed);
 // A strip of `frames` frames side by side, each showing the panel at (left,
 // top), for pictures that must be opaque where the editor places them.
-std::unique_ptr<Image> panelBackedStrip(Image& panel, int left, int top, int frameWidth,
-                                        int height, int frames);
+std::unique_ptr<Image> panelBackedStrip(Image& panel, int left, int top, int frameWidth, int height,
+                                        int frames);
 // A recessed field: shaded inner edge above and left, light lip below.
-void insetField(cairo_t* cr, double x, double y, double w, double h, double radius,
-                Rgb fill);
+void insetField(cairo_t* cr, double x, double y, double w, double h, double radius, Rgb fill);
 // A cross-head screw of about 7 pixels.
 void screw(cairo_t* cr, double cx, double cy, double turn);
 

@@ -17,8 +17,8 @@ constexpr int kHeight = 534;
 
 // Control rectangles of the editor (left, top) and the fader's inner layout.
 constexpr int kFaderLeft = 57, kFaderTop = 48;
-constexpr int kMeterLeft = kFaderLeft + 9;  // meter columns x 9..16
-constexpr int kMeterTop = kFaderTop + 20;   // meter rows 20..381
+constexpr int kMeterLeft = kFaderLeft + 9; // meter columns x 9..16
+constexpr int kMeterTop = kFaderTop + 20;  // meter rows 20..381
 constexpr int kMeterRows = 362;
 constexpr double kKnobX = 196.0, kKnobY = 172.0;
 
@@ -79,7 +79,8 @@ void paintScalePlate(Image& panel, const FontBook& fonts, bool twoChannel)
     setColour(cr, rgb(0x0e0f10));
     cairo_fill(cr);
     roundedRect(cr, x, y, w, h, 3);
-    verticalGradient(cr, y, y + h, mix(kScalePlate, rgb(0xffffff), 0.12), scaled(kScalePlate, 0.88));
+    verticalGradient(cr, y, y + h, mix(kScalePlate, rgb(0xffffff), 0.12),
+                     scaled(kScalePlate, 0.88));
     cairo_fill(cr);
     TextStyle unit{Face::CondensedBold, 7.5, rgb(0x2a2b2c)};
     unit.align = Align::Centre;

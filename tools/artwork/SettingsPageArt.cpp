@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "tools/artwork/LogoArt.h"
-#include "tools/artwork/PanelArt.h"
 #include "tools/artwork/Painting.h"
+#include "tools/artwork/PanelArt.h"
 #include "tools/artwork/Theme.h"
 
 namespace artwork {

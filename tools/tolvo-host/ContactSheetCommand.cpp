@@ -109,8 +109,9 @@ int32_t arrange(std::vector<Tile>& tiles)
     std::vector<Tile*> order;
     for (Tile& tile : tiles)
         order.push_back(&tile);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Tile* a, const Tile* b) { return a->image.height > b->image.height; });
+    std::stable_sort(order.begin(), order.end(), [](const Tile* a, const Tile* b) {
+        return a->image.height > b->image.height;
+    });
     int32_t x = kMargin, y = kMargin, shelf = 0;
     for (Tile* tile : order) {
         if (x + tile->image.width + kMargin > kSheetWidth && x > kMargin) {

@@ -1,8 +1,7 @@
-#include "tools/tolvo-host/Commands.h"
-
 #include <algorithm>
 
 #include "tools/loader/PluginModule.h"
+#include "tools/tolvo-host/Commands.h"
 
 namespace tolvo {
 

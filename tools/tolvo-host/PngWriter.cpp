@@ -1,8 +1,7 @@
 #include "tools/tolvo-host/PngWriter.h"
 
-#include <png.h>
-
 #include <cstdio>
+#include <png.h>
 
 namespace tolvo {
 

@@ -20,9 +20,8 @@ constexpr VstInt32 kBlockSize = 512;
 constexpr int kTrimRangeOffset = 36;
 constexpr int kBallisticsOffset = 40;
 
-const std::vector<std::string> kValueOptions = {"--gain",  "--trim",  "--trim-range",
-                                                "--ballistics", "--state", "--save-state",
-                                                "--plugin"};
+const std::vector<std::string> kValueOptions = {
+    "--gain", "--trim", "--trim-range", "--ballistics", "--state", "--save-state", "--plugin"};
 
 Arguments positionalArguments(const Arguments& arguments)
 {

@@ -40,8 +40,8 @@ int runTone(const Arguments& arguments)
         !numberOption(arguments, "--seconds", seconds) ||
         !numberOption(arguments, "--level", level) || !numberOption(arguments, "--rate", rate))
         return 2;
-    if (rate < 1000.0 || rate > 768000.0 || seconds < 0.0 || seconds > 3600.0 ||
-        frequency <= 0.0 || frequency >= rate / 2.0) {
+    if (rate < 1000.0 || rate > 768000.0 || seconds < 0.0 || seconds > 3600.0 || frequency <= 0.0 ||
+        frequency >= rate / 2.0) {
         std::fprintf(stderr, "tone: rate 1000..768000 Hz, 0..3600 s, 0 < freq < rate/2\n");
         return 2;
     }

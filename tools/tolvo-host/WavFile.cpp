@@ -111,8 +111,8 @@ bool WavFile::read(const std::string& path, MonoAudio& audio, std::string& error
         const size_t available = bytes.size() - at - 8;
         const size_t size = littleEndian(header + 4, 4);
         if (std::memcmp(header, "fmt ", 4) == 0) {
-            haveFormat = parseFormat(header + 8, static_cast<uint32_t>(std::min(size, available)),
-                                     format);
+            haveFormat =
+                parseFormat(header + 8, static_cast<uint32_t>(std::min(size, available)), format);
         } else if (std::memcmp(header, "data", 4) == 0) {
             // A truncated file keeps the samples it still holds.
             data = header + 8;
@@ -130,7 +130,8 @@ bool WavFile::read(const std::string& path, MonoAudio& audio, std::string& error
         return false;
     }
     if (format.channels != 1) {
-        error = path + " has " + std::to_string(format.channels) + " channels; a mono file is needed";
+        error =
+            path + " has " + std::to_string(format.channels) + " channels; a mono file is needed";
         return false;
     }
     if (format.sampleRate == 0) {

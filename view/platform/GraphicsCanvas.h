@@ -1,11 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "view/CColor.h"
 #include "view/CPoint.h"
 #include "view/CRect.h"
-
-#include <cstdint>
-#include <memory>
 
 namespace gui {
 

@@ -11,7 +11,8 @@ namespace gui {
 // installed is replaced by the generic sans-serif face at the same size.
 class GraphicsFont {
 public:
-    static std::unique_ptr<GraphicsFont> create(const std::string& face, int32_t size, int32_t style);
+    static std::unique_ptr<GraphicsFont> create(const std::string& face, int32_t size,
+                                                int32_t style);
     ~GraphicsFont();
 
     // False once the library session the font was made in has stopped; such

@@ -14,8 +14,8 @@ public:
     static std::unique_ptr<GraphicsImage> createBlank(int32_t width, int32_t height);
     // An image drawn straight from the caller's premultiplied pixels; the
     // memory is shared, not copied, and must outlive the image.
-    static std::unique_ptr<GraphicsImage> createSharing(int32_t width, int32_t height, int32_t stride,
-                                                        uint8_t* pixels);
+    static std::unique_ptr<GraphicsImage> createSharing(int32_t width, int32_t height,
+                                                        int32_t stride, uint8_t* pixels);
     ~GraphicsImage();
 
     int32_t getWidth() const;

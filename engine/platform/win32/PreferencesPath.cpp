@@ -1,8 +1,8 @@
 // The user's application-data folder + \Corvath\Tolvo.veskpref.
 #include "engine/PreferencesPath.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 std::string preferencesFilePath()
 {

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "tests/support/editor/HostedEditor.h"
-#include "tests/support/view/ChildWindows.h"
 #include "tests/support/engine/CountedAllocation.h"
+#include "tests/support/view/ChildWindows.h"
 
 namespace tolvo {
 
@@ -45,8 +45,8 @@ TEST_F(EditorAllocationTest, OpenThatRunsOutOfMemoryAnswersZeroAndLeavesNoWindow
     long failAt = 1;
     for (; failAt <= kMostAllocationsTried; ++failAt) {
         VstIntPtr opened = -1;
-        const bool ranOut =
-            countAllocations([&] { opened = plugin->dispatch(effEditOpen, 0, 0, host->handle()); }, failAt);
+        const bool ranOut = countAllocations(
+            [&] { opened = plugin->dispatch(effEditOpen, 0, 0, host->handle()); }, failAt);
         host->processEvents();
         if (!ranOut) {
             EXPECT_EQ(opened, 1);

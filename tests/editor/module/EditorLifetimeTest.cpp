@@ -63,7 +63,8 @@ protected:
     {
         std::vector<HostCall> gesture;
         for (const HostCall& call : HostLog::instance().calls()) {
-            const bool gestureCall = call.opcode == audioMasterBeginEdit || call.opcode == audioMasterEndEdit ||
+            const bool gestureCall = call.opcode == audioMasterBeginEdit ||
+                                     call.opcode == audioMasterEndEdit ||
                                      call.opcode == audioMasterAutomate;
             if (gestureCall && call.index == index && (!effect || call.effect == effect))
                 gesture.push_back(call);
@@ -77,8 +78,9 @@ protected:
         ASSERT_GE(gesture.size(), 3u);
         EXPECT_EQ(gesture.front().opcode, audioMasterBeginEdit);
         EXPECT_EQ(gesture.back().opcode, audioMasterEndEdit);
-        const auto ends = std::count_if(gesture.begin(), gesture.end(),
-                                        [](const HostCall& call) { return call.opcode == audioMasterEndEdit; });
+        const auto ends = std::count_if(gesture.begin(), gesture.end(), [](const HostCall& call) {
+            return call.opcode == audioMasterEndEdit;
+        });
         EXPECT_EQ(ends, 1);
         for (size_t i = 1; i + 1 < gesture.size(); ++i)
             EXPECT_EQ(gesture[i].opcode, audioMasterAutomate) << "call " << i;
@@ -90,7 +92,8 @@ protected:
                                            const std::function<void()>& idle)
     {
         startDrag(mouse, from, idle);
-        EXPECT_TRUE(eventually([] { return !pointerVisible(); })) << "the pointer hides during a drag";
+        EXPECT_TRUE(eventually([] { return !pointerVisible(); }))
+            << "the pointer hides during a drag";
         mouse.release(MouseButton::Left);
         idle();
         EXPECT_TRUE(eventually([&] {
@@ -110,12 +113,14 @@ protected:
 
         expectOneWholeGesture(gestureOf(index));
         EXPECT_TRUE(eventually(pointerVisible)) << "the pointer shows again";
-        EXPECT_EQ(pointerOnScreen(), pointerBeforeClose) << "the pointer stays where the user left it";
+        EXPECT_EQ(pointerOnScreen(), pointerBeforeClose)
+            << "the pointer stays where the user left it";
         input->release(MouseButton::Left);
         host->processEvents();
         const size_t callsAfterClose = gestureOf(index).size();
         pump(60);
-        EXPECT_EQ(gestureOf(index).size(), callsAfterClose) << "the release after the close adds nothing";
+        EXPECT_EQ(gestureOf(index).size(), callsAfterClose)
+            << "the release after the close adds nothing";
 
         // A new window knows nothing of the old gesture.
         openEditor();

@@ -25,9 +25,9 @@ public:
 
     void step()
     {
-        static const gui::CPoint targets[] = {
-            {139, 221}, {195, 171}, {205, 306}, {205, 380}, {205, 343}, {77, 458},
-            {205, 417}, {138, 460}, {195, 70},  {195, 113}, {26, 97},   {180, 348}};
+        static const gui::CPoint targets[] = {{139, 221}, {195, 171}, {205, 306}, {205, 380},
+                                              {205, 343}, {77, 458},  {205, 417}, {138, 460},
+                                              {195, 70},  {195, 113}, {26, 97},   {180, 348}};
         const gui::CPoint target = targets[random() % std::size(targets)];
         switch (random() % 4) {
         case 0:

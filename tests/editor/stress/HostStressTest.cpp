@@ -17,11 +17,11 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/PluginFixture.h"
+#include "tests/support/editor/EditorHostWindow.h"
 #include "tests/support/view/ChildWindows.h"
 #include "tests/support/view/InputInjector.h"
 #include "tests/support/view/SystemResources.h"
-#include "tests/support/PluginFixture.h"
-#include "tests/support/editor/EditorHostWindow.h"
 #include "tools/tolvo-host/HostWindow.h"
 
 namespace tolvo {
@@ -53,8 +53,7 @@ bool parametersInRange(PluginInstance& plugin)
 // sample must stay finite and within the largest gain of its input.
 class AudioThread {
 public:
-    explicit AudioThread(PluginInstance& plugin)
-        : thread([this, &plugin] { run(plugin); }) {}
+    explicit AudioThread(PluginInstance& plugin) : thread([this, &plugin] { run(plugin); }) {}
     ~AudioThread() { stop(); }
 
     void stop()
@@ -112,7 +111,8 @@ public:
         : thread([this, work]() mutable {
               for (long round = 0; running; ++round)
                   work(round);
-          }) {}
+          })
+    {}
     ~HostThread() { stop(); }
 
     void stop()
@@ -131,8 +131,12 @@ private:
 // range, negative zero and NaN.
 void automate(PluginInstance& plugin, long round)
 {
-    static const float kOdd[] = {-0.0f, -0.5f, 1.5f, std::numeric_limits<float>::quiet_NaN(),
-                                 std::numeric_limits<float>::infinity(), 1e-40f};
+    static const float kOdd[] = {-0.0f,
+                                 -0.5f,
+                                 1.5f,
+                                 std::numeric_limits<float>::quiet_NaN(),
+                                 std::numeric_limits<float>::infinity(),
+                                 1e-40f};
     const int index = static_cast<int>(round % kNumParams);
     const float value = round % 7 == 0 ? kOdd[(round / 7) % 6] : float(round % 101) / 100.0f;
     plugin.setParameter(index, value);
@@ -183,8 +187,8 @@ TEST_F(EditorStress, BadStateBlocksFromAHostThreadWhileTheEditorDraws)
     ASSERT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);
     HostThread states([this](long round) {
         static const int32_t kWords[] = {INT32_MIN, -1, 3, 7, 1000, INT32_MAX, 2, 0};
-        static const uint32_t kValues[] = {0x80000000u, 0x7FC00000u, 0x3FC00000u, 0xBF800000u,
-                                           0x00000001u, 0x3F000000u};
+        static const uint32_t kValues[] = {0x80000000u, 0x7FC00000u, 0x3FC00000u,
+                                           0xBF800000u, 0x00000001u, 0x3F000000u};
         uint32_t block[14];
         for (int word = 0; word < 14; ++word)
             block[word] = word < 7 ? kValues[(round + word) % 6]
@@ -231,7 +235,8 @@ TEST_F(EditorStress, HostWindowsDestroyedBeforeTheEditorClosesLeaveNothingBehind
     host.reset();
     const long before = systemResourceCount();
     for (int round = 0; round < 30; ++round) {
-        std::unique_ptr<HostWindow> window = HostWindow::create(kWidth, kHeight, "short-lived host");
+        std::unique_ptr<HostWindow> window =
+            HostWindow::create(kWidth, kHeight, "short-lived host");
         ASSERT_TRUE(window);
         ASSERT_EQ(plugin->dispatch(effEditOpen, 0, 0, window->handle()), 1);
         idleEditor(*plugin, *window, 2, kIdlePause);
@@ -250,7 +255,8 @@ TEST_F(EditorStress, TwoEditorsOpenedAndClosedAThousandTimesLeaveNothingBehind)
         HostWindow::create(kWidth, kHeight, "second editor", kWidth + 40, 0);
     ASSERT_TRUE(secondHost);
     for (PluginInstance* instance : {plugin.get(), &second}) {
-        instance->dispatch(effEditOpen, 0, 0, instance == &second ? secondHost->handle() : host->handle());
+        instance->dispatch(effEditOpen, 0, 0,
+                           instance == &second ? secondHost->handle() : host->handle());
         instance->dispatch(effEditClose);
     }
     const long before = systemResourceCount();

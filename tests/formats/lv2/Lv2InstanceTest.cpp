@@ -2,8 +2,8 @@
 // when they apply, the meter ports, bad input, and the editor's gestures reaching the UI.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <atomic>
+#include <cmath>
 #include <limits>
 #include <thread>
 #include <vector>

@@ -7,17 +7,16 @@
 #include <chrono>
 #include <cstdlib>
 #include <limits>
-#include <memory>
-#include <string>
-#include <thread>
-#include <utility>
-#include <vector>
-
 #include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
 #include <lv2/urid/urid.h>
+#include <memory>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "editor/PlugEd.h"
 #include "editor/PlugEdLayout.h"

@@ -2,14 +2,14 @@
 // editor loads them, and the fader and dial at their places on the panel.
 #pragma once
 
+#include <cmath>
+#include <vector>
+
 #include "controls/CDIB.h"
 #include "controls/nDial.h"
 #include "controls/nFader.h"
 #include "editor/PlugEdLayout.h"
 #include "view/CControlListener.h"
-
-#include <cmath>
-#include <vector>
 
 namespace tolvo {
 
@@ -20,8 +20,7 @@ using editorLayout::kTrimDialRect;
 struct Images {
     Images()
         : panel(new CDIB(editorLayout::kPanel)), smallDigits(new CDIB(editorLayout::kSmallDigits))
-    {
-    }
+    {}
     ~Images()
     {
         panel->forget();
@@ -34,12 +33,12 @@ struct Images {
     CDIB* smallDigits;
 };
 
-inline nFader* makeFader(const Images& images, float value, gui::CControlListener* listener = nullptr,
+inline nFader* makeFader(const Images& images, float value,
+                         gui::CControlListener* listener = nullptr,
                          const gui::CRect& rect = kFaderRect)
 {
     return new nFader(rect, 0, listener, editorLayout::kFaderCap, editorLayout::kCapMask,
-                      editorLayout::kMeterStrip, images.smallDigits, images.panel,
-                      value);
+                      editorLayout::kMeterStrip, images.smallDigits, images.panel, value);
 }
 
 inline nDial* makeDial(const Images& images, float value, gui::CControlListener* listener = nullptr,

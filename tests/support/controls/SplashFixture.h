@@ -32,7 +32,7 @@ using editorLayout::kTagSettings;
 // Inclusive hit rectangles of the groups and buttons as the page image shows
 // them.
 constexpr gui::CRect kGroupRects[7] = {
-    {34, 58, 117, 86},   {159, 58, 242, 100}, {159, 130, 242, 172}, {34, 130, 117, 186},
+    {34, 58, 117, 86},   {159, 58, 242, 100},  {159, 130, 242, 172}, {34, 130, 117, 186},
     {34, 218, 117, 260}, {160, 218, 243, 246}, {159, 277, 242, 305},
 };
 constexpr int32_t kOptionCounts[7] = {2, 3, 3, 4, 3, 2, 2};
@@ -125,7 +125,10 @@ protected:
     }
     void build() { build(preferences()); }
 
-    void press(gui::CPoint where, gui::CButtonState buttons = gui::kLButton) { frame->onMouseDown(where, buttons); }
+    void press(gui::CPoint where, gui::CButtonState buttons = gui::kLButton)
+    {
+        frame->onMouseDown(where, buttons);
+    }
     void release(gui::CPoint where) { frame->onMouseUp(where, 0); }
     void click(gui::CPoint where, gui::CButtonState buttons = gui::kLButton)
     {

@@ -31,7 +31,8 @@ struct HostMessage {
 // What every instance of the test program told the host.
 class HostMessages {
 public:
-    static VstIntPtr callback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr, void*, float value)
+    static VstIntPtr callback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr, void*,
+                              float value)
     {
         std::lock_guard<std::mutex> lock(mutex());
         if (opcode == audioMasterVersion)
@@ -122,7 +123,10 @@ protected:
         return block;
     }
 
-    void restore(PlugChunk block) { ASSERT_EQ(plug->setChunk(&block, sizeof block, false), VstInt32(sizeof block)); }
+    void restore(PlugChunk block)
+    {
+        ASSERT_EQ(plug->setChunk(&block, sizeof block, false), VstInt32(sizeof block));
+    }
 
     static std::vector<HostMessage> messagesWith(VstInt32 opcode)
     {

@@ -112,7 +112,8 @@ protected:
 
     bool restoreState(std::vector<uint8_t> block)
     {
-        return plugin->dispatch(effSetChunk, 0, VstIntPtr(block.size()), block.data()) == kStateBytes;
+        return plugin->dispatch(effSetChunk, 0, VstIntPtr(block.size()), block.data()) ==
+               kStateBytes;
     }
 
     static float floatAt(const std::vector<uint8_t>& block, size_t offset)

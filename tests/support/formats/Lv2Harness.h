@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
-#include <string>
-#include <vector>
-
 #include <lv2/atom/atom.h>
 #include <lv2/core/lv2.h>
 #include <lv2/state/state.h>
 #include <lv2/urid/urid.h>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "formats/lv2/Lv2Instance.h"
 #include "formats/lv2/Lv2Plugin.h"

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "controls/CDIB.h"
 #include "view/CBitmap.h"
 #include "view/COffscreenContext.h"
 #include "view/platform/GraphicsImage.h"
-
-#include <cstdint>
-#include <vector>
 
 namespace tolvo {
 
@@ -35,8 +35,8 @@ public:
         for (int32_t y = 0; y < height; ++y)
             for (int32_t x = 0; x < width; ++x)
                 if (at(x, y) != background)
-                    box = gui::CRect(std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                                     std::max(box.bottom, y + 1));
+                    box = gui::CRect(std::min(box.left, x), std::min(box.top, y),
+                                     std::max(box.right, x + 1), std::max(box.bottom, y + 1));
         return box.isEmpty() ? gui::CRect() : box;
     }
 

@@ -23,8 +23,7 @@ public:
     RecordingView(const gui::CRect& size, std::string name, std::vector<ViewEvent>& log,
                   gui::CColor color = gui::kWhiteCColor)
         : CView(size), name(std::move(name)), log(log), color(color)
-    {
-    }
+    {}
 
     void draw(gui::CDrawContext* context) override
     {
@@ -44,17 +43,20 @@ public:
         record("up", where, buttons);
         return gui::kMouseEventHandled;
     }
-    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where, gui::CButtonState buttons) override
+    gui::CMouseEventResult onMouseMoved(const gui::CPoint& where,
+                                        gui::CButtonState buttons) override
     {
         record("moved", where, buttons);
         return gui::kMouseEventHandled;
     }
-    gui::CMouseEventResult onMouseEntered(const gui::CPoint& where, gui::CButtonState buttons) override
+    gui::CMouseEventResult onMouseEntered(const gui::CPoint& where,
+                                          gui::CButtonState buttons) override
     {
         record("entered", where, buttons);
         return gui::kMouseEventHandled;
     }
-    gui::CMouseEventResult onMouseExited(const gui::CPoint& where, gui::CButtonState buttons) override
+    gui::CMouseEventResult onMouseExited(const gui::CPoint& where,
+                                         gui::CButtonState buttons) override
     {
         record("exited", where, buttons);
         return gui::kMouseEventHandled;
@@ -69,7 +71,8 @@ public:
     gui::CMouseEventResult downResult = gui::kMouseEventHandled;
 
 private:
-    void record(const char* kind, const gui::CPoint& where, gui::CButtonState buttons, float distance = 0.0f)
+    void record(const char* kind, const gui::CPoint& where, gui::CButtonState buttons,
+                float distance = 0.0f)
     {
         log.push_back({name, kind, where, buttons, distance});
     }

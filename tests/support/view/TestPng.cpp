@@ -1,9 +1,8 @@
 #include "tests/support/view/TestPng.h"
 
 #include <png.h>
-#include <zlib.h>
-
 #include <stdexcept>
+#include <zlib.h>
 
 namespace tolvo {
 
@@ -15,15 +14,20 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length)
     out->insert(out->end(), data, data + length);
 }
 
-void noFlush(png_structp) {}
+void noFlush(png_structp)
+{}
 
 int samplesPerPixel(int colourType)
 {
     switch (colourType) {
-    case PNG_COLOR_TYPE_GRAY_ALPHA: return 2;
-    case PNG_COLOR_TYPE_RGB: return 3;
-    case PNG_COLOR_TYPE_RGB_ALPHA: return 4;
-    default: return 1;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        return 2;
+    case PNG_COLOR_TYPE_RGB:
+        return 3;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        return 4;
+    default:
+        return 1;
     }
 }
 

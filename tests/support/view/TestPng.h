@@ -12,9 +12,9 @@ struct PngRecipe {
     int colourType = 6; // PNG_COLOR_TYPE_RGB_ALPHA
     int bitDepth = 8;
     bool interlaced = false;
-    bool stored = false; // no compression, small chunks: rows lie in the file in order
-    std::vector<uint8_t> samples;   // packed rows as the colour type and depth lay them out
-    std::vector<uint8_t> palette;   // red, green, blue triples
+    bool stored = false;          // no compression, small chunks: rows lie in the file in order
+    std::vector<uint8_t> samples; // packed rows as the colour type and depth lay them out
+    std::vector<uint8_t> palette; // red, green, blue triples
     std::vector<uint8_t> transparency; // tRNS: palette alphas, or one grey / RGB 16-bit key
 };
 

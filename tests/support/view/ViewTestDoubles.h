@@ -3,6 +3,11 @@
 // and opens fake text entries, and views that record their events.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "view/CBitmap.h"
 #include "view/CControl.h"
 #include "view/CControlListener.h"
 #include "view/CDrawContext.h"
@@ -11,11 +16,6 @@
 #include "view/GUIEditorInterface.h"
 #include "view/NativeTextEntry.h"
 #include "view/platform/GraphicsImage.h"
-#include "view/CBitmap.h"
-
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace tolvo {
 
@@ -128,13 +128,13 @@ class RecordingFrame : public gui::CFrame {
 public:
     RecordingFrame(const gui::CRect& size, gui::GUIEditorInterface* editor = nullptr)
         : gui::CFrame(size, nullptr, editor)
-    {
-    }
+    {}
 
     void invalidRect(const gui::CRect& rect) override { invalidated.push_back(rect); }
 
-    std::unique_ptr<gui::NativeTextEntry> createTextEntry(const gui::NativeTextEntry::Settings& settings,
-                                                          gui::NativeTextEntry::Listener& listener) override
+    std::unique_ptr<gui::NativeTextEntry>
+    createTextEntry(const gui::NativeTextEntry::Settings& settings,
+                    gui::NativeTextEntry::Listener& listener) override
     {
         if (!entriesAvailable)
             return nullptr;
@@ -146,13 +146,10 @@ public:
     FakeTextEntry* openEntry = nullptr;
 };
 
-inline FakeTextEntry::FakeTextEntry(FakeTextEntry*& openSlot, const Settings& settings, Listener& listener)
-    : settings(settings),
-      initialText(settings.text),
-      fontName(settings.fontName),
-      typed(settings.text),
-      openSlot(openSlot),
-      listener(listener)
+inline FakeTextEntry::FakeTextEntry(FakeTextEntry*& openSlot, const Settings& settings,
+                                    Listener& listener)
+    : settings(settings), initialText(settings.text), fontName(settings.fontName),
+      typed(settings.text), openSlot(openSlot), listener(listener)
 {
     openSlot = this;
 }
@@ -165,7 +162,9 @@ inline FakeTextEntry::~FakeTextEntry()
 // One line per event: "<view> <event> x,y".
 class EventView : public gui::CView {
 public:
-    EventView(const std::string& name, const gui::CRect& size, Log& log) : gui::CView(size), name(name), log(log) {}
+    EventView(const std::string& name, const gui::CRect& size, Log& log)
+        : gui::CView(size), name(name), log(log)
+    {}
 
     gui::CMouseEventResult onMouseDown(const gui::CPoint& where, gui::CButtonState) override
     {
@@ -214,7 +213,8 @@ public:
 private:
     void record(const std::string& event, const gui::CPoint& where)
     {
-        log.push_back(name + " " + event + " " + std::to_string(where.x) + "," + std::to_string(where.y));
+        log.push_back(name + " " + event + " " + std::to_string(where.x) + "," +
+                      std::to_string(where.y));
     }
 
     std::string name;
@@ -226,8 +226,7 @@ class TestControl : public gui::CControl {
 public:
     TestControl(const gui::CRect& size, gui::CControlListener* listener, int32_t tag, Log& log)
         : gui::CControl(size, listener, tag), log(log)
-    {
-    }
+    {}
     void draw(gui::CDrawContext*) override { setDirty(false); }
     gui::CView* newCopy() const override { return nullptr; }
     gui::CMouseEventResult onMouseDown(const gui::CPoint&, gui::CButtonState buttons) override

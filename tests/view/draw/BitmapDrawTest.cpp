@@ -1,19 +1,17 @@
-#include "tests/support/view/OffscreenPixels.h"
-#include "tests/support/view/PixelColours.h"
-
-#include "view/platform/GraphicsCanvas.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+
+#include "tests/support/view/OffscreenPixels.h"
+#include "tests/support/view/PixelColours.h"
+#include "view/platform/GraphicsCanvas.h"
 
 namespace tolvo {
 
 using namespace gui;
 
 namespace {
-
 
 // A 4 x 4 image whose every pixel differs: opaque colours from the
 // position, with the last column half transparent and one fully
@@ -23,7 +21,8 @@ CDIB* makePattern()
     auto* dib = new CDIB(nullptr, 4, 4);
     for (int32_t y = 0; y < 4; ++y)
         for (int32_t x = 0; x < 4; ++x)
-            putPixel(*dib, x, y, 0xFF000000 | uint32_t(40 * x + 10) << 16 | uint32_t(50 * y + 20) << 8 | 0x33);
+            putPixel(*dib, x, y,
+                     0xFF000000 | uint32_t(40 * x + 10) << 16 | uint32_t(50 * y + 20) << 8 | 0x33);
     for (int32_t y = 0; y < 4; ++y)
         putPixel(*dib, 3, y, 0x80400000 | uint32_t(16 * y));
     putPixel(*dib, 0, 3, 0);
@@ -124,8 +123,8 @@ TEST(BitmapDraw, CommittedPixelsAreExactlyWhatIsDrawn)
     for (int32_t y = 0; y < 4; ++y) {
         for (int32_t x = 0; x < 4; ++x) {
             const uint8_t* p = dib->getPixels() + y * dib->getRowBytes() + x * 4;
-            const uint32_t expected = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
-                                      uint32_t(p[3]) << 24;
+            const uint32_t expected =
+                uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
             EXPECT_LE(channelDistance(pixels.at(x, y), expected), p[3] == 255 || p[3] == 0 ? 0 : 1)
                 << x << "," << y << std::hex << " " << pixels.at(x, y) << " " << expected;
         }
@@ -214,7 +213,8 @@ TEST(CDIB, CopyRectToCopiesExactlyTheRectangle)
 {
     CDIB* source = makePattern();
     auto* destination = new CDIB(nullptr, 6, 6);
-    const std::vector<uint8_t> blank(destination->getPixels(), destination->getPixels() + 6 * 6 * 4);
+    const std::vector<uint8_t> blank(destination->getPixels(),
+                                     destination->getPixels() + 6 * 6 * 4);
 
     source->copyRectTo(destination, CRect(2, 2, 2, 5), CPoint(0, 0));
     source->copyRectTo(destination, CRect(2, 2, 5, 2), CPoint(0, 0));
@@ -226,7 +226,8 @@ TEST(CDIB, CopyRectToCopiesExactlyTheRectangle)
         for (int32_t x = 0; x < 6; ++x) {
             const uint8_t* to = destination->getPixels() + y * 24 + x * 4;
             const bool inside = x >= 3 && x < 5 && y >= 4;
-            const uint8_t* expected = inside ? source->getPixels() + (y - 2) * 16 + (x - 2) * 4 : blank.data();
+            const uint8_t* expected =
+                inside ? source->getPixels() + (y - 2) * 16 + (x - 2) * 4 : blank.data();
             EXPECT_TRUE(std::equal(to, to + 4, expected)) << x << "," << y;
         }
     }

@@ -1,9 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "tests/support/view/OffscreenPixels.h"
 #include "tests/support/view/PixelColours.h"
-
 #include "view/CFontDesc.h"
-
-#include <gtest/gtest.h>
 
 namespace tolvo {
 

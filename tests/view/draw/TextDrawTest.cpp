@@ -1,20 +1,18 @@
-#include "tests/support/view/OffscreenPixels.h"
-#include "tests/support/view/PixelColours.h"
-
-#include "view/CFontDesc.h"
-#include "view/platform/GraphicsCanvas.h"
-#include "view/platform/GraphicsFont.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "tests/support/view/OffscreenPixels.h"
+#include "tests/support/view/PixelColours.h"
+#include "view/CFontDesc.h"
+#include "view/platform/GraphicsCanvas.h"
+#include "view/platform/GraphicsFont.h"
 
 namespace tolvo {
 
 using namespace gui;
 
 namespace {
-
 
 COffscreenContext* blackOffscreen(int32_t width, int32_t height)
 {
@@ -109,7 +107,8 @@ TEST(TextDraw, MissingFaceDrawsWithTheFallbackFaceAtTheSameSize)
     EXPECT_FALSE(missingPixels.inkBounds(kBlack).isEmpty());
     EXPECT_EQ(missingPixels.bytes, OffscreenPixels(*b).bytes);
     EXPECT_EQ(a->getStringWidth("0123 Gain"), b->getStringWidth("0123 Gain"));
-    EXPECT_GT(OffscreenPixels(*c).inkBounds(kBlack).height(), missingPixels.inkBounds(kBlack).height());
+    EXPECT_GT(OffscreenPixels(*c).inkBounds(kBlack).height(),
+              missingPixels.inkBounds(kBlack).height());
 
     for (CDrawContext* context : {a, b, c})
         context->forget();

@@ -7,10 +7,10 @@
 #include <chrono>
 #include <thread>
 
-#include "tests/support/view/ChildWindows.h"
-#include "tests/support/view/SystemResources.h"
 #include "tests/support/PluginFixture.h"
 #include "tests/support/editor/EditorHostWindow.h"
+#include "tests/support/view/ChildWindows.h"
+#include "tests/support/view/SystemResources.h"
 #include "tools/tolvo-host/HostWindow.h"
 
 namespace tolvo {
@@ -34,7 +34,8 @@ size_t colourCount(HostWindow& host)
     std::vector<uint8_t> pixels = host.capturePixels(width, height);
     std::vector<uint32_t> colours;
     for (size_t i = 0; i + 3 < pixels.size(); i += 4 * 97) {
-        uint32_t colour = uint32_t(pixels[i]) | uint32_t(pixels[i + 1]) << 8 | uint32_t(pixels[i + 2]) << 16;
+        uint32_t colour =
+            uint32_t(pixels[i]) | uint32_t(pixels[i + 1]) << 8 | uint32_t(pixels[i + 2]) << 16;
         if (std::find(colours.begin(), colours.end(), colour) == colours.end())
             colours.push_back(colour);
     }
@@ -65,7 +66,8 @@ TEST_F(EditorWindowTest, OpensInsideTheHostWindowAndDraws)
 TEST_F(EditorWindowTest, TwoEditorsWorkIndependently)
 {
     PluginInstance second(builtModule());
-    std::unique_ptr<HostWindow> secondHost = HostWindow::create(kWidth, kHeight, "second editor", kWidth + 40, 0);
+    std::unique_ptr<HostWindow> secondHost =
+        HostWindow::create(kWidth, kHeight, "second editor", kWidth + 40, 0);
     ASSERT_TRUE(secondHost);
     plugin->dispatch(effEditOpen, 0, 0, host->handle());
     second.dispatch(effEditOpen, 0, 0, secondHost->handle());

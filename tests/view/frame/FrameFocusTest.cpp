@@ -101,7 +101,8 @@ TEST_F(FrameFocusTest, PressElsewhereCommitsTheOpenFieldBeforeItIsDispatched)
     harness->input->press(MouseButton::Left);
     harness->input->release(MouseButton::Left);
     ASSERT_TRUE(harness->pumpUntil([&] {
-        return std::any_of(log.begin(), log.end(), [](const ViewEvent& e) { return e.kind == "down"; });
+        return std::any_of(log.begin(), log.end(),
+                           [](const ViewEvent& e) { return e.kind == "down"; });
     }));
     EXPECT_FALSE(field->isEditing());
     EXPECT_STREQ(field->getText(), "42");

@@ -57,8 +57,8 @@ protected:
     {
         std::string text;
         for (const ViewEvent& e : events)
-            text += e.view + " " + e.kind + " (" + std::to_string(e.where.x) + ", " + std::to_string(e.where.y) +
-                    ") " + std::to_string(e.buttons) + "\n";
+            text += e.view + " " + e.kind + " (" + std::to_string(e.where.x) + ", " +
+                    std::to_string(e.where.y) + ") " + std::to_string(e.buttons) + "\n";
         return text;
     }
 
@@ -136,7 +136,8 @@ TEST_F(FrameInputTest, PressLeavesTheViewUnderThePointerUntilTheFirstMoveAfterRe
         if (kinds.empty() || kinds.back() != event.kind)
             kinds.push_back(event.kind);
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"entered", "exited", "down", "moved", "up", "entered"}))
+    EXPECT_EQ(kinds,
+              (std::vector<std::string>{"entered", "exited", "down", "moved", "up", "entered"}))
         << describe(log);
     EXPECT_EQ(eventsOf("left", "moved").at(0).buttons & kLButton, kLButton);
 }
@@ -156,9 +157,8 @@ TEST_F(FrameInputTest, CursorPositionIsReadAndPutBackInScreenCoordinates)
     setCursorPosition(startX + 5, startY + 5);
     harness->view->getPlatformWindow()->hidePointer(false);
     CPoint where;
-    ASSERT_TRUE(harness->pumpUntil([&] {
-        return harness->view->getCurrentMouseLocation(where) && where != CPoint(50, 60);
-    }));
+    ASSERT_TRUE(harness->pumpUntil(
+        [&] { return harness->view->getCurrentMouseLocation(where) && where != CPoint(50, 60); }));
     EXPECT_NEAR(where.x, 25, 1);
     EXPECT_NEAR(where.y, 35, 1);
 }
@@ -176,7 +176,8 @@ TEST_F(FrameInputTest, UnhandledPressDoesNotCapture)
     EXPECT_TRUE(has("left", "down"));
     EXPECT_FALSE(has("left", "up"));
     for (const ViewEvent& event : log)
-        EXPECT_FALSE(outsideHostWindow(event.where)) << event.view << " " << event.kind << " outside the window";
+        EXPECT_FALSE(outsideHostWindow(event.where))
+            << event.view << " " << event.kind << " outside the window";
 }
 
 TEST_F(FrameInputTest, SecondQuickPressCarriesTheDoubleClickBit)

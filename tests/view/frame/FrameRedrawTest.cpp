@@ -58,7 +58,8 @@ TEST_F(FrameRedrawTest, ACleanViewBetweenTwoDirtyOnesIsNotRepainted)
 
     first->setDirty(true);
     second->setDirty(true);
-    ASSERT_TRUE(harness->pumpUntil([&] { return first->draws > firstDraws && second->draws > secondDraws; }));
+    ASSERT_TRUE(harness->pumpUntil(
+        [&] { return first->draws > firstDraws && second->draws > secondDraws; }));
     harness->pump(100);
     EXPECT_EQ(between->draws, betweenDraws) << "repainted inside the two areas' bounding box";
 }

@@ -27,7 +27,9 @@ std::unique_ptr<GraphicsCanvas::Native> prepare(GpStatus status, GpGraphics* gra
 
 } // namespace
 
-GraphicsCanvas::GraphicsCanvas(std::unique_ptr<Native> nativeCanvas) : nativeCanvas(std::move(nativeCanvas)) {}
+GraphicsCanvas::GraphicsCanvas(std::unique_ptr<Native> nativeCanvas)
+    : nativeCanvas(std::move(nativeCanvas))
+{}
 
 GraphicsCanvas::~GraphicsCanvas()
 {
@@ -92,13 +94,15 @@ void GraphicsCanvas::setFontColor(const CColor& color)
 void GraphicsCanvas::setSmoothing(bool smooth)
 {
     keep(nativeCanvas->lastStatus,
-         GdipSetSmoothingMode(nativeCanvas->graphics, smooth ? SmoothingModeAntiAlias : SmoothingModeNone));
+         GdipSetSmoothingMode(nativeCanvas->graphics,
+                              smooth ? SmoothingModeAntiAlias : SmoothingModeNone));
 }
 
 void GraphicsCanvas::setClip(const CRect& clip)
 {
-    keep(nativeCanvas->lastStatus, GdipSetClipRectI(nativeCanvas->graphics, clip.left, clip.top, clip.width(),
-                                                    clip.height(), CombineModeReplace));
+    keep(nativeCanvas->lastStatus,
+         GdipSetClipRectI(nativeCanvas->graphics, clip.left, clip.top, clip.width(), clip.height(),
+                          CombineModeReplace));
 }
 
 void GraphicsCanvas::drawLine(const CPoint& from, const CPoint& to)
@@ -133,24 +137,27 @@ double GraphicsCanvas::measureString(GraphicsFont& font, const char* utf8)
     const std::wstring text = toWide(utf8);
     const RectF layout(0.0f, 0.0f, 0.0f, 0.0f);
     RectF box(0.0f, 0.0f, 0.0f, 0.0f);
-    keep(nativeCanvas->lastStatus, GdipMeasureString(nativeCanvas->graphics, text.c_str(), INT(text.size()),
-                                                     font.native().font, &layout, nullptr, &box, nullptr, nullptr));
+    keep(nativeCanvas->lastStatus,
+         GdipMeasureString(nativeCanvas->graphics, text.c_str(), INT(text.size()),
+                           font.native().font, &layout, nullptr, &box, nullptr, nullptr));
     return box.Width;
 }
 
-void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, double top, bool antialias)
+void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, double top,
+                                bool antialias)
 {
     Native& n = *nativeCanvas;
-    keep(n.lastStatus, GdipSetTextRenderingHint(n.graphics, antialias ? TextRenderingHintClearTypeGridFit
-                                                                       : TextRenderingHintSystemDefault));
+    keep(n.lastStatus,
+         GdipSetTextRenderingHint(n.graphics, antialias ? TextRenderingHintClearTypeGridFit
+                                                        : TextRenderingHintSystemDefault));
     const std::wstring text = toWide(utf8);
     const RectF layout(REAL(x), REAL(top), 0.0f, 0.0f);
-    keep(n.lastStatus, GdipDrawString(n.graphics, text.c_str(), INT(text.size()), font.native().font, &layout,
-                                      nullptr, n.fontBrush));
+    keep(n.lastStatus, GdipDrawString(n.graphics, text.c_str(), INT(text.size()),
+                                      font.native().font, &layout, nullptr, n.fontBrush));
 }
 
-void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX, int32_t sourceY,
-                               int32_t width, int32_t height, uint8_t alpha)
+void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX,
+                               int32_t sourceY, int32_t width, int32_t height, uint8_t alpha)
 {
     Native& n = *nativeCanvas;
     GpImageAttributes* attributes = nullptr;
@@ -161,11 +168,13 @@ void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32
             matrix.m[i][i] = 1.0f;
         matrix.m[3][3] = alpha / 255.0f;
         keep(n.lastStatus, GdipCreateImageAttributes(&attributes));
-        keep(n.lastStatus, GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix,
-                                                             nullptr, ColorMatrixFlagsDefault));
+        keep(n.lastStatus,
+             GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix,
+                                               nullptr, ColorMatrixFlagsDefault));
     }
-    keep(n.lastStatus, GdipDrawImageRectRectI(n.graphics, image.native().bitmap, x, y, width, height, sourceX,
-                                              sourceY, width, height, UnitPixel, attributes, nullptr, nullptr));
+    keep(n.lastStatus,
+         GdipDrawImageRectRectI(n.graphics, image.native().bitmap, x, y, width, height, sourceX,
+                                sourceY, width, height, UnitPixel, attributes, nullptr, nullptr));
     if (attributes)
         GdipDisposeImageAttributes(attributes);
 }

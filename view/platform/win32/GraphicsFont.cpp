@@ -9,8 +9,8 @@ namespace {
 
 // GDI+'s generic sans-serif family is missing under some systems (wine):
 // then the first of these installed faces stands in for it.
-const wchar_t* const kSansSerifFaces[] = {L"Microsoft Sans Serif", L"Arial", L"Liberation Sans", L"Tahoma",
-                                          L"DejaVu Sans"};
+const wchar_t* const kSansSerifFaces[] = {L"Microsoft Sans Serif", L"Arial", L"Liberation Sans",
+                                          L"Tahoma", L"DejaVu Sans"};
 
 GpFontFamily* sansSerifFamily()
 {
@@ -38,7 +38,8 @@ std::string toUtf8(const wchar_t* wide)
 
 } // namespace
 
-std::unique_ptr<GraphicsFont> GraphicsFont::create(const std::string& face, int32_t size, int32_t style)
+std::unique_ptr<GraphicsFont> GraphicsFont::create(const std::string& face, int32_t size,
+                                                   int32_t style)
 {
     if (!graphicsRunning())
         return nullptr;
@@ -59,7 +60,8 @@ std::unique_ptr<GraphicsFont> GraphicsFont::create(const std::string& face, int3
     return std::unique_ptr<GraphicsFont>(new GraphicsFont(std::move(native)));
 }
 
-GraphicsFont::GraphicsFont(std::unique_ptr<Native> nativeFont) : nativeFont(std::move(nativeFont)) {}
+GraphicsFont::GraphicsFont(std::unique_ptr<Native> nativeFont) : nativeFont(std::move(nativeFont))
+{}
 
 GraphicsFont::~GraphicsFont()
 {

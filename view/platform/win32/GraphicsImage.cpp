@@ -1,6 +1,6 @@
-#include "view/platform/win32/GraphicsNatives.h"
-
 #include <cstring>
+
+#include "view/platform/win32/GraphicsNatives.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -20,7 +20,9 @@ std::unique_ptr<GraphicsImage::Native> wrap(GpStatus status, GpBitmap* bitmap)
 
 } // namespace
 
-GraphicsImage::GraphicsImage(std::unique_ptr<Native> nativeImage) : nativeImage(std::move(nativeImage)) {}
+GraphicsImage::GraphicsImage(std::unique_ptr<Native> nativeImage)
+    : nativeImage(std::move(nativeImage))
+{}
 
 GraphicsImage::~GraphicsImage()
 {
@@ -33,20 +35,22 @@ std::unique_ptr<GraphicsImage> GraphicsImage::createBlank(int32_t width, int32_t
     if (width <= 0 || height <= 0 || !graphicsRunning())
         return nullptr;
     GpBitmap* bitmap = nullptr;
-    const GpStatus status = GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap);
+    const GpStatus status =
+        GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap);
     auto native = wrap(status, bitmap);
     if (!native)
         return nullptr;
     return std::unique_ptr<GraphicsImage>(new GraphicsImage(std::move(native)));
 }
 
-std::unique_ptr<GraphicsImage> GraphicsImage::createSharing(int32_t width, int32_t height, int32_t stride,
-                                                            uint8_t* pixels)
+std::unique_ptr<GraphicsImage> GraphicsImage::createSharing(int32_t width, int32_t height,
+                                                            int32_t stride, uint8_t* pixels)
 {
     if (width <= 0 || height <= 0 || !pixels || !graphicsRunning())
         return nullptr;
     GpBitmap* bitmap = nullptr;
-    const GpStatus status = GdipCreateBitmapFromScan0(width, height, stride, PixelFormat32bppPARGB, pixels, &bitmap);
+    const GpStatus status =
+        GdipCreateBitmapFromScan0(width, height, stride, PixelFormat32bppPARGB, pixels, &bitmap);
     auto native = wrap(status, bitmap);
     if (!native)
         return nullptr;
@@ -76,7 +80,8 @@ bool lockWhole(GraphicsImage::Native& native, int32_t width, int32_t height, Ima
                BitmapData& data)
 {
     GpRect whole(0, 0, width, height);
-    const GpStatus status = GdipBitmapLockBits(native.bitmap, &whole, mode, PixelFormat32bppPARGB, &data);
+    const GpStatus status =
+        GdipBitmapLockBits(native.bitmap, &whole, mode, PixelFormat32bppPARGB, &data);
     if (status != Ok) {
         native.lastStatus = status;
         return false;
@@ -106,7 +111,8 @@ bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
     if (!lockWhole(*nativeImage, width, height, ImageLockModeRead, data))
         return false;
     for (int32_t row = 0; row < height; ++row)
-        std::memcpy(destination + size_t(row) * stride, static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride,
+        std::memcpy(destination + size_t(row) * stride,
+                    static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride,
                     size_t(width) * 4);
     unlock(*nativeImage, data);
     return true;
@@ -120,8 +126,8 @@ bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
     if (!lockWhole(*nativeImage, width, height, ImageLockModeWrite, data))
         return false;
     for (int32_t row = 0; row < height; ++row)
-        std::memcpy(static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride, source + size_t(row) * stride,
-                    size_t(width) * 4);
+        std::memcpy(static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride,
+                    source + size_t(row) * stride, size_t(width) * 4);
     unlock(*nativeImage, data);
     return true;
 }

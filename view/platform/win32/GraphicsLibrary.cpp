@@ -1,8 +1,8 @@
 #include "view/platform/GraphicsLibrary.h"
 
-#include "view/platform/win32/GraphicsNatives.h"
-
 #include <algorithm>
+
+#include "view/platform/win32/GraphicsNatives.h"
 
 namespace gui {
 

@@ -3,16 +3,14 @@
 // GDI+ objects behind the portable graphics classes; only the Windows
 // platform layer sees them. GDI+ is called through its flat API.
 
+#include <windows.h>
+
 #include "view/platform/GraphicsCanvas.h"
 #include "view/platform/GraphicsFont.h"
 #include "view/platform/GraphicsImage.h"
-
-#include <windows.h>
 // gdiplus.h needs the COM types that WIN32_LEAN_AND_MEAN leaves out.
-#include <objidl.h>
-
 #include <gdiplus.h>
-
+#include <objidl.h>
 #include <string>
 
 namespace gui {

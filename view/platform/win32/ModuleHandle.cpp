@@ -1,9 +1,8 @@
 // The DLL entry keeps the module's HINSTANCE for the view framework.
-#include <windows.h>
+#include "view/ModuleHandle.h"
 
 #include <atomic>
-
-#include "view/ModuleHandle.h"
+#include <windows.h>
 
 namespace {
 

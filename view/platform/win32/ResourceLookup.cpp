@@ -1,8 +1,9 @@
 // PNG images are "PNG" resources of the module, numbered by id (resources/Tolvo.rc).
+#include "view/ResourceLookup.h"
+
 #include <windows.h>
 
 #include "view/ModuleHandle.h"
-#include "view/ResourceLookup.h"
 
 namespace gui {
 

@@ -27,10 +27,12 @@ std::string utf8Of(const std::wstring& wide)
 {
     if (wide.empty())
         return std::string();
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), nullptr, 0,
+                                     nullptr, nullptr);
     std::string text(size_t(length > 0 ? length : 0), '\0');
     if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), text.data(), length, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), int(wide.size()), text.data(), length,
+                            nullptr, nullptr);
     return text;
 }
 
@@ -66,8 +68,8 @@ Win32TextEntry::Win32TextEntry(HWND frameWindow, const Settings& settings, Liste
     SetPropW(edit, kEntryProperty, this);
     std::wstring face = wideOf(settings.fontName);
     face.resize(std::min<size_t>(face.size(), LF_FACESIZE - 1));
-    font = CreateFontW(settings.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    font = CreateFontW(settings.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);

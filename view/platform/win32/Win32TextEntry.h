@@ -6,9 +6,8 @@
 // the frame window's colour request.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
+#include <windows.h>
 
 #include "view/NativeTextEntry.h"
 

@@ -37,7 +37,8 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     return window;
 }
 
-Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWindowListener* listener)
+Win32Window::Win32Window(HWND parent, int32_t width, int32_t height,
+                         PlatformWindowListener* listener)
     : listener(listener)
 {
     const wchar_t* className = WindowClass::acquire(windowProc);
@@ -46,9 +47,9 @@ Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, PlatformWin
     classAcquired = true;
     // No composited style: under wine such a window shows none of the
     // images and text drawn into it. Paints go through a back buffer instead.
-    hwnd = CreateWindowExW(0, className, L"Window",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width,
-                           height, parent, nullptr, static_cast<HINSTANCE>(moduleHandle()), nullptr);
+    hwnd = CreateWindowExW(
+        0, className, L"Window", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+        width, height, parent, nullptr, static_cast<HINSTANCE>(moduleHandle()), nullptr);
     if (!hwnd)
         return;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -82,8 +83,7 @@ void Win32Window::invalidRect(const CRect& rect)
 }
 
 void Win32Window::idle()
-{
-}
+{}
 
 LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -111,7 +111,8 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_CTLCOLOREDIT:
         if (Win32TextEntry* entry = Win32TextEntry::fromEdit(reinterpret_cast<HWND>(lParam)))
-            return reinterpret_cast<LRESULT>(entry->answerColourRequest(reinterpret_cast<HDC>(wParam)));
+            return reinterpret_cast<LRESULT>(
+                entry->answerColourRequest(reinterpret_cast<HDC>(wParam)));
         break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -155,8 +156,8 @@ void Win32Window::paint()
     for (const CRect& area : painting) {
         if (buffer) {
             listener->windowPaint(buffer, area);
-            BitBlt(device, area.left, area.top, area.width(), area.height(), buffer, area.left, area.top,
-                   SRCCOPY);
+            BitBlt(device, area.left, area.top, area.width(), area.height(), buffer, area.left,
+                   area.top, SRCCOPY);
         } else {
             listener->windowPaint(device, area);
         }
@@ -176,7 +177,8 @@ void Win32Window::takeUpdateAreas(HRGN region, const RECT& boundingBox)
     if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size) {
         const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
         for (DWORD index = 0; index < data->rdh.nCount; ++index)
-            damage.add(CRect(rects[index].left, rects[index].top, rects[index].right, rects[index].bottom));
+            damage.add(CRect(rects[index].left, rects[index].top, rects[index].right,
+                             rects[index].bottom));
     }
     if (damage.isEmpty())
         damage.add(CRect(boundingBox.left, boundingBox.top, boundingBox.right, boundingBox.bottom));
@@ -304,8 +306,9 @@ void Win32Window::setCursor(CCursorType type)
     SetCursor(name ? LoadCursorW(nullptr, name) : defaultCursor);
 }
 
-std::unique_ptr<NativeTextEntry> Win32Window::createTextEntry(const NativeTextEntry::Settings& settings,
-                                                              NativeTextEntry::Listener& listener)
+std::unique_ptr<NativeTextEntry>
+Win32Window::createTextEntry(const NativeTextEntry::Settings& settings,
+                             NativeTextEntry::Listener& listener)
 {
     if (!hwnd)
         return nullptr;

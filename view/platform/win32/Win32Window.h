@@ -5,9 +5,8 @@
 // text entry.
 #pragma once
 
-#include <windows.h>
-
 #include <vector>
+#include <windows.h>
 
 #include "view/PlatformWindow.h"
 #include "view/platform/DamageList.h"

@@ -21,8 +21,8 @@ bool getCursorPosition(int32_t& x, int32_t& y)
     Window root = None, child = None;
     int rootX = 0, rootY = 0, windowX = 0, windowY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(window->getDisplay(), window->getWindow(), &root, &child, &rootX, &rootY, &windowX,
-                       &windowY, &mask))
+    if (!XQueryPointer(window->getDisplay(), window->getWindow(), &root, &child, &rootX, &rootY,
+                       &windowX, &windowY, &mask))
         return false;
     x = rootX;
     y = rootY;

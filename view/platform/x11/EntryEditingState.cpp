@@ -41,7 +41,8 @@ bool isPrintable(uint32_t codePoint)
 
 } // namespace
 
-EntryEditingState::EntryEditingState(const std::string& text, size_t maxCharacters) : maxCharacters(maxCharacters)
+EntryEditingState::EntryEditingState(const std::string& text, size_t maxCharacters)
+    : maxCharacters(maxCharacters)
 {
     // Keep whole characters up to the limit.
     size_t count = 0;

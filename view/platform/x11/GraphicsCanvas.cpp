@@ -6,7 +6,8 @@ namespace {
 
 void setSourceColor(cairo_t* cr, const CColor& color)
 {
-    cairo_set_source_rgba(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0, color.alpha / 255.0);
+    cairo_set_source_rgba(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0,
+                          color.alpha / 255.0);
 }
 
 std::unique_ptr<GraphicsCanvas::Native> wrap(cairo_t* cr)
@@ -37,7 +38,9 @@ double strokeShift(int32_t width)
 
 } // namespace
 
-GraphicsCanvas::GraphicsCanvas(std::unique_ptr<Native> nativeCanvas) : nativeCanvas(std::move(nativeCanvas)) {}
+GraphicsCanvas::GraphicsCanvas(std::unique_ptr<Native> nativeCanvas)
+    : nativeCanvas(std::move(nativeCanvas))
+{}
 
 GraphicsCanvas::~GraphicsCanvas() = default;
 
@@ -144,12 +147,14 @@ double GraphicsCanvas::measureString(GraphicsFont& font, const char* utf8)
     return extents.x_advance;
 }
 
-void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, double top, bool antialias)
+void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, double top,
+                                bool antialias)
 {
     cairo_t* cr = nativeCanvas->cr;
     selectFont(cr, font);
     cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_DEFAULT);
+    cairo_font_options_set_antialias(options,
+                                     antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_DEFAULT);
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
 
@@ -169,8 +174,8 @@ void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, 
     cairo_new_path(cr);
 }
 
-void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX, int32_t sourceY,
-                               int32_t width, int32_t height, uint8_t alpha)
+void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX,
+                               int32_t sourceY, int32_t width, int32_t height, uint8_t alpha)
 {
     cairo_t* cr = nativeCanvas->cr;
     cairo_save(cr);

@@ -1,6 +1,6 @@
-#include "view/platform/x11/GraphicsNatives.h"
-
 #include <cstring>
+
+#include "view/platform/x11/GraphicsNatives.h"
 
 namespace gui {
 
@@ -21,7 +21,9 @@ std::unique_ptr<GraphicsImage::Native> wrap(cairo_surface_t* surface)
 
 } // namespace
 
-GraphicsImage::GraphicsImage(std::unique_ptr<Native> nativeImage) : nativeImage(std::move(nativeImage)) {}
+GraphicsImage::GraphicsImage(std::unique_ptr<Native> nativeImage)
+    : nativeImage(std::move(nativeImage))
+{}
 
 GraphicsImage::~GraphicsImage() = default;
 
@@ -35,12 +37,14 @@ std::unique_ptr<GraphicsImage> GraphicsImage::createBlank(int32_t width, int32_t
     return std::unique_ptr<GraphicsImage>(new GraphicsImage(std::move(native)));
 }
 
-std::unique_ptr<GraphicsImage> GraphicsImage::createSharing(int32_t width, int32_t height, int32_t stride,
-                                                            uint8_t* pixels)
+std::unique_ptr<GraphicsImage> GraphicsImage::createSharing(int32_t width, int32_t height,
+                                                            int32_t stride, uint8_t* pixels)
 {
-    if (width <= 0 || height <= 0 || !pixels || stride != cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width))
+    if (width <= 0 || height <= 0 || !pixels ||
+        stride != cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width))
         return nullptr;
-    auto native = wrap(cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_ARGB32, width, height, stride));
+    auto native = wrap(
+        cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_ARGB32, width, height, stride));
     if (!native)
         return nullptr;
     return std::unique_ptr<GraphicsImage>(new GraphicsImage(std::move(native)));
@@ -68,7 +72,8 @@ bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
     const int32_t sourceStride = cairo_image_surface_get_stride(surface);
     const size_t rowBytes = size_t(getWidth()) * 4;
     for (int32_t row = 0; row < getHeight(); ++row)
-        std::memcpy(destination + size_t(row) * stride, source + size_t(row) * sourceStride, rowBytes);
+        std::memcpy(destination + size_t(row) * stride, source + size_t(row) * sourceStride,
+                    rowBytes);
     return true;
 }
 
@@ -84,7 +89,8 @@ bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
     const int32_t destinationStride = cairo_image_surface_get_stride(surface);
     const size_t rowBytes = size_t(getWidth()) * 4;
     for (int32_t row = 0; row < getHeight(); ++row)
-        std::memcpy(destination + size_t(row) * destinationStride, source + size_t(row) * stride, rowBytes);
+        std::memcpy(destination + size_t(row) * destinationStride, source + size_t(row) * stride,
+                    rowBytes);
     cairo_surface_mark_dirty(surface);
     return true;
 }

@@ -10,7 +10,6 @@ uintptr_t startGraphicsLibrary()
 }
 
 void stopGraphicsLibrary(uintptr_t)
-{
-}
+{}
 
 } // namespace gui

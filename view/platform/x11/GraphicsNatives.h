@@ -3,14 +3,13 @@
 // cairo objects behind the portable graphics classes; only the X11 platform
 // layer sees them.
 
+#include <cairo.h>
+#include <memory>
+
 #include "view/CColor.h"
 #include "view/platform/GraphicsCanvas.h"
 #include "view/platform/GraphicsFont.h"
 #include "view/platform/GraphicsImage.h"
-
-#include <cairo.h>
-
-#include <memory>
 
 namespace gui {
 

@@ -1,7 +1,7 @@
 // The load address of the shared object that holds this code.
-#include <dlfcn.h>
-
 #include "view/ModuleHandle.h"
+
+#include <dlfcn.h>
 
 namespace gui {
 

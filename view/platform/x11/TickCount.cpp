@@ -9,8 +9,8 @@ uint32_t systemTickCount()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    auto milliseconds = static_cast<uint64_t>(now.tv_sec) * 1000u +
-                        static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    auto milliseconds =
+        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
     return static_cast<uint32_t>(milliseconds);
 }
 

@@ -10,8 +10,7 @@ void* acquireWindowDevice(void*)
 }
 
 void releaseWindowDevice(void*, void*)
-{
-}
+{}
 
 CPoint windowScreenOffset(void*)
 {

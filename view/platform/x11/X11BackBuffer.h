@@ -15,7 +15,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 #include <cairo.h>
-
 #include <vector>
 
 #include "view/CRect.h"

@@ -37,9 +37,10 @@ void X11ErrorHandler::attach(Display* display)
 
 void X11ErrorHandler::detach(Display* display)
 {
-    connections.erase(std::remove_if(connections.begin(), connections.end(),
-                                     [display](const Connection& c) { return c.display == display; }),
-                      connections.end());
+    connections.erase(
+        std::remove_if(connections.begin(), connections.end(),
+                       [display](const Connection& c) { return c.display == display; }),
+        connections.end());
     if (!connections.empty())
         return;
     // Put the earlier handler back unless someone replaced ours meanwhile.

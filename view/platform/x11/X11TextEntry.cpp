@@ -2,7 +2,6 @@
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -51,15 +50,16 @@ X11TextEntry::X11TextEntry(X11Window& frameWindow, const Settings& settings, Lis
     XSetWindowAttributes attributes{};
     attributes.event_mask = kEventMask;
     attributes.background_pixmap = None;
-    Window created = XCreateWindow(display, frameWindow.getWindow(), settings.rect.left, settings.rect.top,
-                                   static_cast<unsigned>(width), static_cast<unsigned>(height), 0,
-                                   CopyFromParent, InputOutput, CopyFromParent,
-                                   CWEventMask | CWBackPixmap, &attributes);
+    Window created = XCreateWindow(display, frameWindow.getWindow(), settings.rect.left,
+                                   settings.rect.top, static_cast<unsigned>(width),
+                                   static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
+                                   CopyFromParent, CWEventMask | CWBackPixmap, &attributes);
     if (X11ErrorHandler::syncFailed(display) || created == None)
         return;
     window = created;
     // A field's few pixels go over the connection; no copy notices to follow.
-    buffer = std::make_unique<X11BackBuffer>(display, window, width, height, X11BackBuffer::kConnectionOnly);
+    buffer = std::make_unique<X11BackBuffer>(display, window, width, height,
+                                             X11BackBuffer::kConnectionOnly);
     XMapRaised(display, window);
     int revert = 0;
     XGetInputFocus(display, &previousFocus, &revert);
@@ -171,7 +171,9 @@ void X11TextEntry::keyPressed(XKeyEvent& event)
             key = Key::SelectAll;
         break;
     }
-    uint32_t character = key == Key::Character && !(event.state & ControlMask) ? characterOf(keysym, bytes, count) : 0;
+    uint32_t character = key == Key::Character && !(event.state & ControlMask)
+                             ? characterOf(keysym, bytes, count)
+                             : 0;
     applyKey(key, character, shift);
 }
 

@@ -8,7 +8,6 @@
 
 #include <X11/Xlib.h>
 #include <cairo.h>
-
 #include <memory>
 #include <string>
 
@@ -36,7 +35,18 @@ public:
     void windowGone();
 
 private:
-    enum class Key { Character, Return, Escape, Backspace, Delete, Left, Right, Home, End, SelectAll };
+    enum class Key {
+        Character,
+        Return,
+        Escape,
+        Backspace,
+        Delete,
+        Left,
+        Right,
+        Home,
+        End,
+        SelectAll
+    };
 
     // Applies one key; false when the entry has no use for it. May report to
     // the listener, after which this object may be gone.

@@ -1,14 +1,13 @@
 // The frame's window on Linux: creation inside the host's window, the idle
 // that pumps events and paints, resizing and the text entry.
 #include "view/platform/x11/X11Window.h"
-#include "view/platform/x11/X11Display.h"
 
 #include <X11/Xatom.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "view/platform/x11/ScaledCopy.h"
+#include "view/platform/x11/X11Display.h"
 #include "view/platform/x11/X11ErrorHandler.h"
 #include "view/platform/x11/X11TextEntry.h"
 
@@ -32,8 +31,8 @@ void setXEmbedInfo(Display* display, Window window)
 
 } // namespace
 
-PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height, double hostScale,
-                                       PlatformWindowListener* listener)
+PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
+                                       double hostScale, PlatformWindowListener* listener)
 {
     if (!parentWindow || width <= 0 || height <= 0)
         return nullptr;
@@ -43,8 +42,8 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     auto parent = static_cast<Window>(reinterpret_cast<uintptr_t>(parentWindow));
     X11Window* window = nullptr;
     try {
-        window = new X11Window(display, parent, width, height, X11Window::scaleForDisplay(display, height, hostScale),
-                               listener);
+        window = new X11Window(display, parent, width, height,
+                               X11Window::scaleForDisplay(display, height, hostScale), listener);
     } catch (...) {
         XCloseDisplay(display);
         throw;
@@ -56,18 +55,20 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     return window;
 }
 
-X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t height, int32_t windowScale,
-                     PlatformWindowListener* listener)
-    : display(display), width(width), height(height), listener(listener), damage(CRect(0, 0, width, height))
+X11Window::X11Window(Display* display, Window parent, int32_t width, int32_t height,
+                     int32_t windowScale, PlatformWindowListener* listener)
+    : display(display), width(width), height(height), listener(listener),
+      damage(CRect(0, 0, width, height))
 {
     scale = windowScale;
     X11ErrorHandler::attach(display);
     XSetWindowAttributes attributes{};
     attributes.event_mask = kEventMask;
     attributes.background_pixmap = None;
-    Window created = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(width * scale),
-                                   static_cast<unsigned>(height * scale), 0, CopyFromParent, InputOutput,
-                                   CopyFromParent, CWEventMask | CWBackPixmap, &attributes);
+    Window created =
+        XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(width * scale),
+                      static_cast<unsigned>(height * scale), 0, CopyFromParent, InputOutput,
+                      CopyFromParent, CWEventMask | CWBackPixmap, &attributes);
     if (X11ErrorHandler::syncFailed(display) || created == None)
         return;
     window = created;
@@ -154,15 +155,17 @@ void X11Window::setSize(int32_t newWidth, int32_t newHeight)
         return;
     width = newWidth;
     height = newHeight;
-    XResizeWindow(display, window, static_cast<unsigned>(width * scale), static_cast<unsigned>(height * scale));
+    XResizeWindow(display, window, static_cast<unsigned>(width * scale),
+                  static_cast<unsigned>(height * scale));
     listener->windowDeviceReplaced();
     backBuffer->resize(width, height);
     damage.setBounds(CRect(0, 0, width, height));
     invalidRect(CRect(0, 0, width, height));
 }
 
-std::unique_ptr<NativeTextEntry> X11Window::createTextEntry(const NativeTextEntry::Settings& settings,
-                                                            NativeTextEntry::Listener& listener)
+std::unique_ptr<NativeTextEntry>
+X11Window::createTextEntry(const NativeTextEntry::Settings& settings,
+                           NativeTextEntry::Listener& listener)
 {
     if (window == None)
         return nullptr;

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <X11/Xlib.h>
-
 #include <array>
 #include <memory>
 #include <vector>

@@ -1,16 +1,24 @@
 // The frame's window on Linux: its cursor shapes, the blank cursor, and the
 // window the cursor functions use.
-#include "view/platform/x11/X11Window.h"
-
 #include <X11/cursorfont.h>
+
+#include "view/platform/x11/X11Window.h"
 
 namespace gui {
 
 void X11Window::setCursor(CCursorType type)
 {
     static constexpr unsigned int kShapes[] = {
-        0, XC_watch, XC_sb_h_double_arrow, XC_sb_v_double_arrow, XC_fleur,
-        XC_bottom_left_corner, XC_bottom_right_corner, 0, XC_X_cursor, XC_hand2,
+        0,
+        XC_watch,
+        XC_sb_h_double_arrow,
+        XC_sb_v_double_arrow,
+        XC_fleur,
+        XC_bottom_left_corner,
+        XC_bottom_right_corner,
+        0,
+        XC_X_cursor,
+        XC_hand2,
     };
     if (window == None)
         return;

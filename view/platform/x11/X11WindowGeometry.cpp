@@ -1,7 +1,7 @@
 // Where the frame's window on Linux lies among the host's windows.
-#include "view/platform/x11/X11Window.h"
-
 #include <cstdlib>
+
+#include "view/platform/x11/X11Window.h"
 
 namespace gui {
 

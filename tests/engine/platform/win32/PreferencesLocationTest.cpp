@@ -1,8 +1,8 @@
 // Where instances keep the per-user preferences file on Windows.
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "engine/PreferencesPath.h"
 

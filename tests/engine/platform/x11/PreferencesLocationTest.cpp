@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "engine/PreferencesPath.h"
+#include "tests/support/PluginFixture.h"
 #include "tests/support/engine/FileBytes.h"
 #include "tests/support/engine/TempFolder.h"
-#include "tests/support/PluginFixture.h"
 
 namespace tolvo {
 namespace {

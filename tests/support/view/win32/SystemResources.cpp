@@ -7,7 +7,8 @@ namespace tolvo {
 long systemResourceCount()
 {
     HANDLE process = GetCurrentProcess();
-    return long(GetGuiResources(process, GR_GDIOBJECTS)) + long(GetGuiResources(process, GR_USEROBJECTS));
+    return long(GetGuiResources(process, GR_GDIOBJECTS)) +
+           long(GetGuiResources(process, GR_USEROBJECTS));
 }
 
 } // namespace tolvo

@@ -1,9 +1,9 @@
 #include "tests/support/view/ChildWindows.h"
-#include "view/platform/x11/X11Display.h"
 
 #include <X11/Xlib.h>
-
 #include <cstdint>
+
+#include "view/platform/x11/X11Display.h"
 
 namespace tolvo {
 
@@ -16,7 +16,8 @@ int childWindowCount(void* window)
     Window* children = nullptr;
     unsigned int count = 0;
     int result = -1;
-    if (XQueryTree(display, Window(reinterpret_cast<uintptr_t>(window)), &root, &parent, &children, &count))
+    if (XQueryTree(display, Window(reinterpret_cast<uintptr_t>(window)), &root, &parent, &children,
+                   &count))
         result = int(count);
     if (children)
         XFree(children);

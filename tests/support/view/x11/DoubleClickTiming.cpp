@@ -1,9 +1,10 @@
 // Linux: this definition of the double-click time takes the place of the
 // window host's fixed one, and tests choose what it answers.
 #include "tests/support/view/DoubleClickTiming.h"
-#include "view/DoubleClickTime.h"
 
 #include <atomic>
+
+#include "view/DoubleClickTime.h"
 
 namespace {
 

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+#include <cstdlib>
 #include <fcntl.h>
 #include <signal.h>
+#include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstdlib>
-#include <string>
 
 namespace tolvo {
 

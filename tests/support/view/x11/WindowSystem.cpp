@@ -1,13 +1,13 @@
 // The window system's view on Linux: a display connection of the test's own,
 // the pointer's image from XFixes (the cursor the X server actually shows).
 #include "tests/support/view/WindowSystem.h"
-#include "view/platform/x11/X11Display.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
-
 #include <cstdint>
 #include <memory>
+
+#include "view/platform/x11/X11Display.h"
 
 namespace tolvo {
 
@@ -55,8 +55,8 @@ gui::CPoint pointerOnScreen()
     Window root = None, child = None;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned int mask = 0;
-    XQueryPointer(display.get(), DefaultRootWindow(display.get()), &root, &child, &rootX, &rootY, &x,
-                  &y, &mask);
+    XQueryPointer(display.get(), DefaultRootWindow(display.get()), &root, &child, &rootX, &rootY,
+                  &x, &y, &mask);
     return gui::CPoint(rootX, rootY);
 }
 

@@ -1,7 +1,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-
 #include <cstdint>
 
 #include "tests/support/view/InputInjector.h"
@@ -67,7 +66,8 @@ private:
 
     void holdKey(KeySym keysym, bool down)
     {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, keysym), down ? True : False, CurrentTime);
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, keysym), down ? True : False,
+                          CurrentTime);
         XSync(display, False);
     }
 
@@ -101,7 +101,8 @@ std::unique_ptr<InputInjector> InputInjector::create(void* frameWindow)
         XCloseDisplay(display);
         return nullptr;
     }
-    return std::make_unique<XTestInjector>(display, Window(reinterpret_cast<uintptr_t>(frameWindow)));
+    return std::make_unique<XTestInjector>(display,
+                                           Window(reinterpret_cast<uintptr_t>(frameWindow)));
 }
 
 } // namespace tolvo

@@ -41,14 +41,17 @@ TEST(EntryEditingStateTest, TypingReplacesTheSelectionAndEditingKeysWork)
 
 TEST(EntryEditingStateTest, CaretAndDeletionStepOverWholeCharacters)
 {
-    EntryEditingState text("a\xC3\xA9" "b", 255);
+    EntryEditingState text("a\xC3\xA9"
+                           "b",
+                           255);
     text.moveLeft(false);
     text.moveLeft(false);
     EXPECT_EQ(text.caret(), 1u);
     text.deleteForward();
     EXPECT_EQ(text.text(), "ab");
     text.insert(0x20AC);
-    EXPECT_EQ(text.text(), "a\xE2\x82\xAC" "b");
+    EXPECT_EQ(text.text(), "a\xE2\x82\xAC"
+                           "b");
     text.backspace();
     EXPECT_EQ(text.text(), "ab");
     text.setCaret(2, false);

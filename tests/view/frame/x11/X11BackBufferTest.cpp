@@ -7,7 +7,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <cairo.h>
-
 #include <memory>
 
 #include "tools/tolvo-host/HostWindow.h"
@@ -29,7 +28,8 @@ constexpr int32_t kHeight = 90;
 // A shown host window, drawn on through a connection of the test's own.
 class PlainWindow {
 public:
-    PlainWindow() : host(HostWindow::create(kWidth, kHeight, "back buffer test")), display(openX11Display())
+    PlainWindow()
+        : host(HostWindow::create(kWidth, kHeight, "back buffer test")), display(openX11Display())
     {
         if (!display || !host)
             return;
@@ -76,7 +76,8 @@ protected:
     {
         ASSERT_NE(host.display, nullptr);
         ASSERT_NE(host.window, None);
-        buffer = std::make_unique<X11BackBuffer>(host.display, host.window, kWidth, kHeight, GetParam());
+        buffer =
+            std::make_unique<X11BackBuffer>(host.display, host.window, kWidth, kHeight, GetParam());
     }
 
     void TearDown() override { buffer.reset(); }
@@ -88,7 +89,8 @@ protected:
 TEST_P(X11BackBufferTest, TakesSharedMemoryOnlyWhenAskedAndOffered)
 {
     const bool offered = XShmQueryExtension(host.display);
-    EXPECT_EQ(buffer->usesSharedMemory(), offered && GetParam() == X11BackBuffer::kSharedMemoryWhenLocal);
+    EXPECT_EQ(buffer->usesSharedMemory(),
+              offered && GetParam() == X11BackBuffer::kSharedMemoryWhenLocal);
 }
 
 TEST_P(X11BackBufferTest, CopiesOnlyTheGivenAreas)
@@ -133,7 +135,8 @@ TEST_P(X11BackBufferTest, ResizedImageCopiesItsWholeSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, X11BackBufferTest,
-                         ::testing::Values(X11BackBuffer::kSharedMemoryWhenLocal, X11BackBuffer::kConnectionOnly));
+                         ::testing::Values(X11BackBuffer::kSharedMemoryWhenLocal,
+                                           X11BackBuffer::kConnectionOnly));
 
 } // namespace
 

@@ -1,9 +1,8 @@
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <windows.h>
 
 #include "view/ModuleHandle.h"
 

@@ -15,7 +15,11 @@ TEST(ModuleHandle, PointsAtTheLoadedImageHoldingTheCode)
 {
     const void* handle = gui::moduleHandle();
     ASSERT_NE(handle, nullptr);
-    EXPECT_EQ(std::memcmp(handle, "\x7f" "ELF", 4), 0);
+    EXPECT_EQ(std::memcmp(handle,
+                          "\x7f"
+                          "ELF",
+                          4),
+              0);
     EXPECT_GT(reinterpret_cast<uintptr_t>(&gui::moduleHandle), reinterpret_cast<uintptr_t>(handle));
 }
 

@@ -13,7 +13,8 @@ namespace {
 
 class X11HostWindow : public HostWindow {
 public:
-    X11HostWindow(Display* display, int32_t width, int32_t height, const char* title, int32_t x, int32_t y)
+    X11HostWindow(Display* display, int32_t width, int32_t height, const char* title, int32_t x,
+                  int32_t y)
         : display(display)
     {
         int screen = DefaultScreen(display);
