@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 dpkg-dev
   ardour x11-utils python3
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   lv2-dev sordi lilv-utils jalv jackd2 xdotool
 )
 

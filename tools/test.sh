@@ -8,9 +8,10 @@
 # its wall time; the run ends with the table of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/check-layers.sh
 
 bash tools/setup.sh
+bash tools/check-layers.sh
+bash tools/check-format.sh
 source tools/ci/trees.sh
 source tools/ci/stages.sh
 jobs=$(nproc)
