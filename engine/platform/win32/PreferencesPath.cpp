@@ -1,8 +1,11 @@
 // The user's application-data folder + \Corvath\Tolvo.veskpref.
 #include "engine/PreferencesPath.h"
 
-#include <shlobj.h>
+// shlobj.h builds on the declarations of windows.h.
+// clang-format off
 #include <windows.h>
+#include <shlobj.h>
+// clang-format on
 
 std::string preferencesFilePath()
 {

@@ -3,15 +3,19 @@
 // GDI+ objects behind the portable graphics classes; only the Windows
 // platform layer sees them. GDI+ is called through its flat API.
 
-#include <windows.h>
+#include <string>
 
 #include "view/platform/GraphicsCanvas.h"
 #include "view/platform/GraphicsFont.h"
 #include "view/platform/GraphicsImage.h"
-// gdiplus.h needs the COM types that WIN32_LEAN_AND_MEAN leaves out.
-#include <gdiplus.h>
+
+// gdiplus.h needs the COM types that WIN32_LEAN_AND_MEAN leaves out, so the
+// order of these three matters.
+// clang-format off
+#include <windows.h>
 #include <objidl.h>
-#include <string>
+#include <gdiplus.h>
+// clang-format on
 
 namespace gui {
 

@@ -17,8 +17,7 @@ constexpr int kBitsPerPixel = 32;
 
 X11BackBuffer::X11BackBuffer(Display* display, Window window, int32_t width, int32_t height,
                              Transport transport, int32_t scale)
-    : display(display), window(window), gc(XCreateGC(display, window, 0, nullptr)),
-      transport(transport), scale(scale)
+    : display(display), window(window), gc(XCreateGC(display, window, 0, nullptr)), scale(scale)
 {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display, window, &attributes);

@@ -55,7 +55,6 @@ private:
     GC gc;
     Visual* visual;
     int depth;
-    Transport transport;
     int32_t scale;
     // The window-size image the XImage describes.
     cairo_surface_t* image = nullptr;

@@ -1,8 +1,11 @@
 // Where instances keep the per-user preferences file on Windows.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
+// shlobj.h builds on the declarations of windows.h.
+// clang-format off
 #include <windows.h>
+#include <shlobj.h>
+// clang-format on
 
 #include "engine/PreferencesPath.h"
 
