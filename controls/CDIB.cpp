@@ -29,10 +29,10 @@ void CDIB::readPixels()
         readImagePixels(pixels.data(), getRowBytes());
 }
 
-void CDIB::commitPixels()
+void CDIB::commitRows(int32_t firstRow, int32_t endRow)
 {
     if (!pixels.empty())
-        writeImagePixels(pixels.data(), getRowBytes());
+        writeImagePixels(pixels.data(), getRowBytes(), firstRow, endRow);
 }
 
 void CDIB::copyRectTo(CDIB* destination, const gui::CRect& rect, const gui::CPoint& source) const

@@ -22,7 +22,9 @@ public:
     // Buffer <- drawable image.
     void readPixels();
     // Drawable image <- buffer.
-    void commitPixels();
+    void commitPixels() { commitRows(0, getHeight()); }
+    // Drawable image <- buffer, the rows firstRow to endRow - 1 only.
+    void commitRows(int32_t firstRow, int32_t endRow);
     // Copies rect's size of pixels from (source.x, source.y) of this image to
     // rect's top-left in the destination. No clipping: callers keep both
     // rectangles inside their images.

@@ -27,6 +27,8 @@ uint8_t* PanelPicture::compose()
     uint8_t* pixels = work->getPixels();
     if (pixels && background->getPixels())
         std::memcpy(pixels, background->getPixels(), size_t(height) * size_t(rowBytes));
+    firstStaleRow = 0;
+    endStaleRow = height;
     return pixels;
 }
 
@@ -38,6 +40,13 @@ uint8_t* PanelPicture::restore(const gui::CRect& part)
     inside.bound(gui::CRect(0, 0, width, height));
     if (!pixels || !from || inside.isEmpty())
         return pixels;
+    if (firstStaleRow >= endStaleRow) {
+        firstStaleRow = inside.top;
+        endStaleRow = inside.bottom;
+    } else {
+        firstStaleRow = std::min(firstStaleRow, inside.top);
+        endStaleRow = std::max(endStaleRow, inside.bottom);
+    }
     const size_t bytes = size_t(inside.width()) * 4;
     for (int32_t row = inside.top; row < inside.bottom; ++row) {
         const size_t at = size_t(row) * size_t(rowBytes) + size_t(inside.left) * 4;
@@ -48,7 +57,8 @@ uint8_t* PanelPicture::restore(const gui::CRect& part)
 
 void PanelPicture::present(gui::CDrawContext* context)
 {
-    work->commitPixels();
+    work->commitRows(firstStaleRow, endStaleRow);
+    firstStaleRow = endStaleRow = 0;
     work->draw(context, area, gui::CPoint(0, 0));
 }
 

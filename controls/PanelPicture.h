@@ -13,8 +13,8 @@ class CDrawContext;
 
 // A composing control's private picture: a copy of the panel under the
 // control's rectangle, taken once, and a work image of the same size that
-// every redraw is composed in. A redraw is compose() -> paint into the
-// returned pixels -> present().
+// every redraw is composed in. A redraw is compose() (or restore() of a part)
+// -> paint into the returned pixels, within the rows given back -> present().
 //
 // Threads: every operation is [UI], the window thread that draws.
 class PanelPicture {
@@ -30,9 +30,10 @@ public:
     // Work image <- background image, in one block; answers the work pixels.
     uint8_t* compose();
     // Work image <- background image inside part only (clipped to the
-    // picture); answers the work pixels.
+    // picture); answers the work pixels. Paint only the rows of part after it.
     uint8_t* restore(const gui::CRect& part);
-    // Commits the work image and draws it at the area, source offset (0, 0).
+    // Commits the rows composed or restored since the last present and draws
+    // the work image at the area, source offset (0, 0).
     void present(gui::CDrawContext* context);
 
     CDIB* getWork() const { return work.get(); }
@@ -52,6 +53,9 @@ private:
     gui::OwnedReference<CDIB> work;
     int32_t rowBytes;
     bool opaque;
+    // The rows painted since the last commit: [firstStaleRow, endStaleRow).
+    int32_t firstStaleRow = 0;
+    int32_t endStaleRow = 0;
 };
 
 // True when the image has pixels and every one of them has full alpha.

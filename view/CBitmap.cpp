@@ -100,10 +100,10 @@ bool CBitmap::readImagePixels(uint8_t* destination, int32_t stride)
     return image && image->readPixels(destination, stride);
 }
 
-void CBitmap::writeImagePixels(uint8_t* source, int32_t stride)
+void CBitmap::writeImagePixels(uint8_t* source, int32_t stride, int32_t firstRow, int32_t endRow)
 {
     if (GraphicsImage* image = getGraphicsImage())
-        image->writePixels(source, stride);
+        image->writePixels(source, stride, firstRow, endRow);
     else
         graphicsImage = GraphicsImage::createSharing(width, height, stride, source);
 }

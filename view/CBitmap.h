@@ -66,9 +66,10 @@ protected:
     // green, red, alpha rows of the given stride). Copies the image's pixels
     // out; false without an image or when the library refuses.
     bool readImagePixels(uint8_t* destination, int32_t stride);
-    // Copies the pixels into the image; without an image, makes one that
-    // draws straight from the caller's buffer, which must outlive it.
-    void writeImagePixels(uint8_t* source, int32_t stride);
+    // Copies the rows firstRow to endRow - 1 of the caller's whole-image buffer
+    // into the image; without an image, makes one that draws straight from
+    // that buffer, which must outlive it.
+    void writeImagePixels(uint8_t* source, int32_t stride, int32_t firstRow, int32_t endRow);
 
 private:
     CResourceDescription resourceDesc;

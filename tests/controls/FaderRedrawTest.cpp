@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/controls/ControlTestSupport.h"
+#include "tests/support/view/OffscreenPixels.h"
 #include "tests/support/view/ViewTestDoubles.h"
 
 namespace tolvo {
@@ -45,14 +46,23 @@ protected:
         target->setHoldLevels(holds);
     }
 
+    // The fader's work pixels followed by what its draw put on a context
+    // under its rectangle: the picture composed and the picture shown.
     static std::vector<uint8_t> drawn(nFader* target)
     {
         auto* context = new gui::COffscreenContext(nullptr, kPanelWidth, kPanelHeight);
         target->draw(context);
-        context->forget();
         const CDIB* work = target->getWorkImage();
-        return std::vector<uint8_t>(work->getPixels(),
+        std::vector<uint8_t> pixels(work->getPixels(),
                                     work->getPixels() + work->getRowBytes() * work->getHeight());
+        const OffscreenPixels shown(*context);
+        context->forget();
+        const gui::CRect& area = target->getViewSize();
+        for (int32_t y = area.top; y < area.bottom; ++y) {
+            const uint8_t* row = &shown.bytes[(size_t(y) * shown.width + area.left) * 4];
+            pixels.insert(pixels.end(), row, row + size_t(area.width()) * 4);
+        }
+        return pixels;
     }
 
     // The picture a new fader composes whole for the state.

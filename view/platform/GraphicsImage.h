@@ -21,10 +21,13 @@ public:
     int32_t getWidth() const;
     int32_t getHeight() const;
 
-    // Copy the whole image out of / into a buffer with the given row stride.
-    // A failed lock copies nothing and answers false.
+    // Copy the whole image out of a buffer with the given row stride. A failed
+    // lock copies nothing and answers false.
     bool readPixels(uint8_t* destination, int32_t stride);
-    bool writePixels(const uint8_t* source, int32_t stride);
+    // Copy the rows firstRow to endRow - 1 of a whole image's buffer (row 0 at
+    // source) into the image; rows outside the image are left out. A failed
+    // lock copies nothing and answers false.
+    bool writePixels(const uint8_t* source, int32_t stride, int32_t firstRow, int32_t endRow);
 
     // The status of the last library call that failed (0 when none did).
     int32_t getLastStatus() const;

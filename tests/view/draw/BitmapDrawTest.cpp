@@ -139,6 +139,27 @@ TEST(BitmapDraw, CommittedPixelsAreExactlyWhatIsDrawn)
     dib->forget();
 }
 
+TEST(BitmapDraw, CommittingRowsReplacesThoseRowsOnly)
+{
+    CDIB* dib = makePattern();
+    for (int32_t y = 0; y < 4; ++y)
+        putPixel(*dib, 2, y, 0xFF0000FF);
+    dib->commitRows(1, 3);
+    // Rows past the image are left out, not written.
+    dib->commitRows(3, 9);
+    dib->commitRows(-5, 0);
+    auto* context = new COffscreenContext(nullptr, 4, 4);
+    dib->draw(context, CRect(0, 0, 4, 4));
+    const OffscreenPixels pixels(*context);
+    EXPECT_EQ(pixels.at(2, 0), 0xFF5A1433u) << "row 0 keeps the first commit";
+    EXPECT_EQ(pixels.at(2, 1), kBlue);
+    EXPECT_EQ(pixels.at(2, 2), kBlue);
+    EXPECT_EQ(pixels.at(2, 3), kBlue);
+    EXPECT_EQ(pixels.at(1, 1), 0xFF324633u) << "the rest of a committed row as it was";
+    context->forget();
+    dib->forget();
+}
+
 TEST(BitmapDraw, ReadPixelsCopiesTheDrawableImageIntoTheBuffer)
 {
     auto* dib = new CDIB(nullptr, 3, 2);

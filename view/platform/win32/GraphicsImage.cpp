@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "view/platform/win32/GraphicsNatives.h"
@@ -73,15 +74,16 @@ int32_t GraphicsImage::getHeight() const
 
 namespace {
 
-// Locks the whole bitmap as premultiplied 32-bit pixels. False, with the
-// status kept, when the lock fails or gives no pixels (wine grants the lock of
-// a bitmap a graphics object still draws on without giving its pixels).
-bool lockWhole(GraphicsImage::Native& native, int32_t width, int32_t height, ImageLockMode mode,
-               BitmapData& data)
+// Locks the rows firstRow to endRow - 1 of the bitmap as premultiplied 32-bit
+// pixels. False, with the status kept, when the lock fails or gives no pixels
+// (wine grants the lock of a bitmap a graphics object still draws on without
+// giving its pixels).
+bool lockRows(GraphicsImage::Native& native, int32_t width, int32_t firstRow, int32_t endRow,
+              ImageLockMode mode, BitmapData& data)
 {
-    GpRect whole(0, 0, width, height);
+    GpRect rows(0, firstRow, width, endRow - firstRow);
     const GpStatus status =
-        GdipBitmapLockBits(native.bitmap, &whole, mode, PixelFormat32bppPARGB, &data);
+        GdipBitmapLockBits(native.bitmap, &rows, mode, PixelFormat32bppPARGB, &data);
     if (status != Ok) {
         native.lastStatus = status;
         return false;
@@ -108,7 +110,7 @@ bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
     const int32_t width = getWidth();
     const int32_t height = getHeight();
     BitmapData data;
-    if (!lockWhole(*nativeImage, width, height, ImageLockModeRead, data))
+    if (!lockRows(*nativeImage, width, 0, height, ImageLockModeRead, data))
         return false;
     for (int32_t row = 0; row < height; ++row)
         std::memcpy(destination + size_t(row) * stride,
@@ -118,15 +120,19 @@ bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
     return true;
 }
 
-bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
+bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride, int32_t firstRow,
+                                int32_t endRow)
 {
     const int32_t width = getWidth();
-    const int32_t height = getHeight();
+    firstRow = std::max(firstRow, 0);
+    endRow = std::min(endRow, getHeight());
+    if (firstRow >= endRow)
+        return true;
     BitmapData data;
-    if (!lockWhole(*nativeImage, width, height, ImageLockModeWrite, data))
+    if (!lockRows(*nativeImage, width, firstRow, endRow, ImageLockModeWrite, data))
         return false;
-    for (int32_t row = 0; row < height; ++row)
-        std::memcpy(static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row) * data.Stride,
+    for (int32_t row = firstRow; row < endRow; ++row)
+        std::memcpy(static_cast<uint8_t*>(data.Scan0) + ptrdiff_t(row - firstRow) * data.Stride,
                     source + size_t(row) * stride, size_t(width) * 4);
     unlock(*nativeImage, data);
     return true;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "view/platform/x11/GraphicsNatives.h"
@@ -77,8 +78,13 @@ bool GraphicsImage::readPixels(uint8_t* destination, int32_t stride)
     return true;
 }
 
-bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
+bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride, int32_t firstRow,
+                                int32_t endRow)
 {
+    firstRow = std::max(firstRow, 0);
+    endRow = std::min(endRow, getHeight());
+    if (firstRow >= endRow)
+        return true;
     cairo_surface_t* surface = nativeImage->surface;
     cairo_surface_flush(surface);
     uint8_t* destination = cairo_image_surface_get_data(surface);
@@ -88,10 +94,10 @@ bool GraphicsImage::writePixels(const uint8_t* source, int32_t stride)
     }
     const int32_t destinationStride = cairo_image_surface_get_stride(surface);
     const size_t rowBytes = size_t(getWidth()) * 4;
-    for (int32_t row = 0; row < getHeight(); ++row)
+    for (int32_t row = firstRow; row < endRow; ++row)
         std::memcpy(destination + size_t(row) * destinationStride, source + size_t(row) * stride,
                     rowBytes);
-    cairo_surface_mark_dirty(surface);
+    cairo_surface_mark_dirty_rectangle(surface, 0, firstRow, getWidth(), endRow - firstRow);
     return true;
 }
 

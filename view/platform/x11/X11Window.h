@@ -65,6 +65,12 @@ private:
     // unmapped, or it is fully covered): the damage then waits. The first
     // paint after that covers the whole window.
     bool readyToPaint();
+    // Notes a map, unmap or reparent of the window or of a window around it;
+    // true when the event was about a window around it.
+    bool followStructure(const XEvent& event);
+    // Asks for the structure events of every window between this one and
+    // the root, and remembers them.
+    void watchAncestors();
     bool isDoubleClick(unsigned int button, Time time, CPoint where);
 
     static inline std::vector<X11Window*> openWindows;
@@ -92,6 +98,15 @@ private:
     bool cursorBlank = false;
     bool fullyObscured = false;
     bool paintSkipped = false;
+    // Whether the window and every window around it are mapped, as the server
+    // last answered; asked again only after one of them was mapped, unmapped
+    // or reparented, not at every paint.
+    bool mapped = false;
+    bool mappedKnown = false;
+    // The windows from the parent up to the root's child, whose structure
+    // events come to this connection too; walked again after a reparent.
+    std::vector<Window> ancestors;
+    bool ancestorsKnown = false;
     // Hides asked for and not yet shown again (hidePointer).
     int32_t pointerHides = 0;
     X11TextEntry* textEntry = nullptr;

@@ -24,7 +24,7 @@ void X11Window::dispatch(XEvent& event)
         textEntry->handleEvent(event);
         return;
     }
-    if (event.xany.window != window)
+    if (followStructure(event) || event.xany.window != window)
         return;
     const X11Input input = translateX11Event(event, scale);
     switch (input.kind) {
