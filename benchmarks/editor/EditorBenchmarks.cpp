@@ -5,7 +5,8 @@
 // They are figures, not tests: run on an otherwise idle machine, under
 // `xvfb-run -a` when there is no desktop.
 //
-//   tolvo_editor_benchmarks [--runs N] [--cpu-seconds S]   (S = 0 skips the CPU share)
+//   tolvo_editor_benchmarks [--runs N] [--cpu-seconds S] [--cpu-rounds R]
+//   (S = 0 skips the CPU share; R rounds of the four S-second runs, default 3)
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +27,7 @@ namespace {
 
 constexpr int kDefaultRuns = 2000;
 constexpr double kDefaultCpuSeconds = 10.0;
+constexpr int kDefaultCpuRounds = 3;
 constexpr double kFrameTargetMicros = 1000.0;
 constexpr double kToneIdleTargetMicros = 25.0;
 constexpr double kSilenceIdleTargetMicros = 20.0;
@@ -36,6 +38,7 @@ constexpr double kSilenceShareTargetPoints = 0.05;
 struct Options {
     int runs = kDefaultRuns;
     double cpuSeconds = kDefaultCpuSeconds;
+    int cpuRounds = kDefaultCpuRounds;
 };
 
 Options parseOptions(int argc, char** argv)
@@ -46,6 +49,8 @@ Options parseOptions(int argc, char** argv)
             options.runs = std::max(1, std::atoi(argv[++i]));
         else if (std::strcmp(argv[i], "--cpu-seconds") == 0)
             options.cpuSeconds = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--cpu-rounds") == 0)
+            options.cpuRounds = std::max(1, std::atoi(argv[++i]));
     }
     return options;
 }
@@ -112,19 +117,19 @@ void printTimes(const std::vector<DrawFigure>& draws, const UpdateFigures& updat
                      verdict(idle.toneAtTwice.median, 2.0 * idle.tone.median));
 }
 
-void printShares(const CpuShares& shares, double seconds)
+void printShares(const CpuShares& shares, const Options& options)
 {
     std::printf("\n%-44s %10s %10s\n", "tolvo-host CPU share, % of one core", "tone", "silence");
     std::printf("%-44s %10.3f %10.3f\n", "no editor", shares.noEditorTone, shares.noEditorSilence);
     std::printf("%-44s %10.3f %10.3f\n", "editor open, 30 idles/s", shares.editorTone,
                 shares.editorSilence);
-    const double toneCost = shares.editorTone - shares.noEditorTone;
-    const double silenceCost = shares.editorSilence - shares.noEditorSilence;
-    std::printf("%-44s %10.3f %10.3f\n", "editor open - no editor (points)", toneCost, silenceCost);
-    std::printf("(%.0f s each) targets: tone within %.2f points -> %s; "
+    std::printf("%-44s %10.3f %10.3f\n", "editor open - no editor (points)", shares.toneCost,
+                shares.silenceCost);
+    std::printf("(medians of %d rounds of %.0f s runs) targets: tone within %.2f points -> %s; "
                 "silence within %.2f points -> %s\n",
-                seconds, kToneShareTargetPoints, verdict(toneCost, kToneShareTargetPoints),
-                kSilenceShareTargetPoints, verdict(silenceCost, kSilenceShareTargetPoints));
+                options.cpuRounds, options.cpuSeconds, kToneShareTargetPoints,
+                verdict(shares.toneCost, kToneShareTargetPoints), kSilenceShareTargetPoints,
+                verdict(shares.silenceCost, kSilenceShareTargetPoints));
 }
 
 } // namespace
@@ -142,7 +147,7 @@ int main(int argc, char** argv)
     IdleFigures idle = measureModuleIdle(options.runs);
     printTimes(draws, updates, idle);
     if (options.cpuSeconds > 0.0)
-        printShares(measureHostCpuShares(options.cpuSeconds), options.cpuSeconds);
+        printShares(measureHostCpuShares(options.cpuSeconds, options.cpuRounds), options);
     std::printf("load average at end: %s\n", loadAverage().c_str());
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "benchmarks/editor/HostCpuShare.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "tools/loader/PluginModule.h"
 
@@ -36,15 +38,39 @@ double runHost(double seconds, bool withEditor, bool silence)
     return share;
 }
 
+// The middle value (the mean of the middle two for an even count); NAN when
+// any value is NAN or there is none.
+double medianOf(std::vector<double> values)
+{
+    if (values.empty() ||
+        std::any_of(values.begin(), values.end(), [](double v) { return std::isnan(v); }))
+        return NAN;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
 } // namespace
 
-CpuShares measureHostCpuShares(double seconds)
+CpuShares measureHostCpuShares(double seconds, int rounds)
 {
+    std::vector<double> noEditorTone, editorTone, noEditorSilence, editorSilence;
+    std::vector<double> toneCost, silenceCost;
+    for (int round = 0; round < rounds; ++round) {
+        noEditorTone.push_back(runHost(seconds, false, false));
+        editorTone.push_back(runHost(seconds, true, false));
+        noEditorSilence.push_back(runHost(seconds, false, true));
+        editorSilence.push_back(runHost(seconds, true, true));
+        toneCost.push_back(editorTone.back() - noEditorTone.back());
+        silenceCost.push_back(editorSilence.back() - noEditorSilence.back());
+    }
     CpuShares shares;
-    shares.noEditorTone = runHost(seconds, false, false);
-    shares.editorTone = runHost(seconds, true, false);
-    shares.noEditorSilence = runHost(seconds, false, true);
-    shares.editorSilence = runHost(seconds, true, true);
+    shares.noEditorTone = medianOf(noEditorTone);
+    shares.editorTone = medianOf(editorTone);
+    shares.noEditorSilence = medianOf(noEditorSilence);
+    shares.editorSilence = medianOf(editorSilence);
+    shares.toneCost = medianOf(toneCost);
+    shares.silenceCost = medianOf(silenceCost);
     return shares;
 }
 
