@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "controls/BitmapFont.h"
@@ -32,6 +33,8 @@ public:
     static constexpr int32_t kCapLeft = 64;
     // Size of a label text buffer for formatScaleLabel.
     static constexpr int32_t kLabelCapacity = 16;
+    // Pixels along the travel from one scale label to the next.
+    static constexpr int32_t kLabelStep = 16;
 
     nFader(const gui::CRect& size, int32_t tag, gui::CControlListener* listener, int32_t capId,
            int32_t maskId, int32_t meterStripId, CDIB* smallDigits, CDIB* background,
@@ -149,6 +152,9 @@ private:
     void composeWhole(uint8_t* pixels);
     // The meter labels that cross rows firstRow..endRow (exclusive).
     void drawMeterLabels(uint8_t* pixels, int32_t firstRow, int32_t endRow);
+    // The meter's label at a pixel offset along the travel (a multiple of
+    // kLabelStep); the texts depend on the offset alone and are made once.
+    const char* meterLabel(int32_t offset);
     // The bar and the RMS line on picture rows firstRow..endRow (exclusive).
     void drawMeterRows(uint8_t* pixels, int32_t firstRow, int32_t endRow);
 
@@ -163,6 +169,8 @@ private:
     float holdLevels[kNumShownHolds] = {};
     FineWindow fine;
     bool postFader = false;
+    std::array<std::array<char, kLabelCapacity>, kTravel / kLabelStep + 1> meterLabels{};
+    bool meterLabelsMade = false;
     // The meter as the last draw showed it; none before the first draw.
     MeterPicture drawnMeter;
     bool meterDrawn = false;

@@ -19,7 +19,6 @@ constexpr int32_t kLayoutWidth = 96;
 constexpr int32_t kLayoutHeight = 401;
 constexpr int32_t kCapIndexRow = 23;
 constexpr int32_t kScaleStep = 4;
-constexpr int32_t kLabelStep = 16;
 constexpr int32_t kLeftTickEnd = 73;
 constexpr int32_t kRightTickStart = 86;
 constexpr int32_t kLongTick = 10;
@@ -205,15 +204,24 @@ void nFader::drawMeter(uint8_t* pixels)
 
 void nFader::drawMeterLabels(uint8_t* pixels, int32_t firstRow, int32_t endRow)
 {
-    char text[kLabelCapacity];
     for (int32_t offset = 0; offset <= travel; offset += kLabelStep) {
         const int32_t labelTop = offset + kMeterLabelDrop;
         if (labelTop >= endRow || labelTop + kSmallDigitFont.glyphHeight <= firstRow)
             continue;
-        formatScaleLabel(offset, text, true);
+        const char* text = meterLabel(offset);
         font.drawText(pixels, rowBytes, kMeterLabelCentre - font.measureText(text) / 2, labelTop,
                       text, kMeterLabelColor);
     }
+}
+
+const char* nFader::meterLabel(int32_t offset)
+{
+    if (!meterLabelsMade) {
+        for (size_t i = 0; i < meterLabels.size(); ++i)
+            formatScaleLabel(int32_t(i) * kLabelStep, meterLabels[i].data(), true);
+        meterLabelsMade = true;
+    }
+    return meterLabels[size_t(offset / kLabelStep)].data();
 }
 
 void nFader::drawMeterRows(uint8_t* pixels, int32_t firstRow, int32_t endRow)
