@@ -55,11 +55,14 @@ uint8_t* PanelPicture::restore(const gui::CRect& part)
     return pixels;
 }
 
-void PanelPicture::present(gui::CDrawContext* context)
+void PanelPicture::present(gui::CDrawContext* context, bool opaqueWork)
 {
     work->commitRows(firstStaleRow, endStaleRow);
     firstStaleRow = endStaleRow = 0;
-    work->draw(context, area, gui::CPoint(0, 0));
+    if (opaqueWork)
+        work->drawOpaque(context, area);
+    else
+        work->draw(context, area);
 }
 
 void copyClippedPixels(const CDIB& source, const gui::CRect& sourceArea, CDIB& target)

@@ -33,8 +33,9 @@ public:
     // picture); answers the work pixels. Paint only the rows of part after it.
     uint8_t* restore(const gui::CRect& part);
     // Commits the rows composed or restored since the last present and draws
-    // the work image at the area, source offset (0, 0).
-    void present(gui::CDrawContext* context);
+    // the work image at the area, source offset (0, 0): copied over what is
+    // beneath when the owner knows every pixel of it is opaque, else blended.
+    void present(gui::CDrawContext* context, bool opaqueWork);
 
     CDIB* getWork() const { return work.get(); }
     CDIB* getBackground() const { return background.get(); }
@@ -44,6 +45,9 @@ public:
     int32_t getRowBytes() const { return rowBytes; }
     // True when every pixel of the panel copy is fully opaque.
     bool isOpaque() const { return opaque; }
+    // True when a picture composed on the panel copy, without lowering its
+    // alpha, covers the view rectangle: opaque, and of the view's size and place.
+    bool covers(const gui::CRect& viewSize) const { return opaque && area == viewSize; }
 
 private:
     gui::CRect area;

@@ -55,7 +55,12 @@ void nDial::draw(gui::CDrawContext* context)
     const float x = float(kKnobCentre - std::sin(theta) * kPointerRadius) - kKernelHalf;
     const float y = float(std::cos(theta) * kPointerRadius + kKnobCentre) - kKernelHalf;
     drawPointer(picture.getWork(), x, y);
-    picture.present(context);
+    picture.present(context, isOpaque());
+}
+
+bool nDial::isOpaque() const
+{
+    return picture.covers(getViewSize());
 }
 
 void nDial::drawPointer(CDIB* image, float x, float y)

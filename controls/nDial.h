@@ -22,6 +22,8 @@ public:
           float resetValue);
 
     void draw(gui::CDrawContext* context) override;
+    // The dial's picture covers its rectangle when the panel under it is opaque.
+    bool isOpaque() const override;
     gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
                                        gui::CButtonState buttons) override;
     gui::CMouseEventResult onMouseUp(const gui::CPoint& where, gui::CButtonState buttons) override;

@@ -311,7 +311,7 @@ void nFader::setDirty(bool state)
 
 bool nFader::isOpaque() const
 {
-    return stripOpaque && picture.isOpaque();
+    return stripOpaque && picture.covers(getViewSize());
 }
 
 gui::CRect nFader::meterChange(const MeterPicture& from, const MeterPicture& to) const
@@ -395,5 +395,5 @@ void nFader::draw(gui::CDrawContext* context)
     }
     drawnMeter = shownMeter;
     meterDrawn = true;
-    picture.present(context);
+    picture.present(context, isOpaque());
 }

@@ -274,7 +274,7 @@ void nSplash::draw(gui::CDrawContext* context)
             paintPanLaw(pixels);
             paintPressedButton();
         }
-        page->present(context);
+        page->present(context, isOpaque());
     } else {
         logo->draw(context, logoRect, CPoint(lit ? logo->getWidth() / 2 : 0, 0));
     }

@@ -74,7 +74,14 @@ void nText::draw(gui::CDrawContext* context)
     x = std::min(x, width - textWidth - overhang);
     if (pixels && x >= 0 && picture.getHeight() >= font.getGlyphHeight())
         font.drawText(pixels, picture.getRowBytes(), x, 0, text, look().color);
-    picture.present(context);
+    // Not editing, and the text fits: the picture covers whenever the panel does.
+    picture.present(context, picture.covers(getViewSize()));
+}
+
+bool nText::isOpaque() const
+{
+    return !isEditing() && picture.covers(getViewSize()) &&
+           font.measureText(getText()) <= picture.getWidth();
 }
 
 gui::CMouseEventResult nText::onMouseDown(const gui::CPoint& where, gui::CButtonState buttons)

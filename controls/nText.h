@@ -38,6 +38,10 @@ public:
     // Repaints the whole field from its panel copy, except while the entry
     // is open.
     void draw(gui::CDrawContext* context) override;
+    // The next draw covers the field's rectangle: the panel under it is
+    // opaque, the field has its first size, the entry is closed and the text
+    // fits (a text too wide is not painted).
+    bool isOpaque() const override;
     gui::CMouseEventResult onMouseDown(const gui::CPoint& where,
                                        gui::CButtonState buttons) override;
     // An entry field opens its entry showing the current display text; a

@@ -27,26 +27,41 @@ CBitmap::~CBitmap()
 
 void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset)
 {
-    drawAlphaBlend(context, rect, offset, 255);
+    drawAlphaBlend(context, rect, offset, kOpaqueAlpha);
 }
 
 // Transparency always comes from the image's own alpha channel.
 void CBitmap::drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset)
 {
-    drawAlphaBlend(context, rect, offset, 255);
+    drawAlphaBlend(context, rect, offset, kOpaqueAlpha);
 }
 
 void CBitmap::drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset,
                              uint8_t alpha)
+{
+    drawRegion(context, rect, offset, alpha, false);
+}
+
+void CBitmap::drawOpaque(CDrawContext* context, const CRect& rect, const CPoint& offset)
+{
+    drawRegion(context, rect, offset, kOpaqueAlpha, true);
+}
+
+void CBitmap::drawRegion(CDrawContext* context, const CRect& rect, const CPoint& offset,
+                         uint8_t alpha, bool opaque)
 {
     if (!context || !context->getCanvas() || rect.width() <= 0 || rect.height() <= 0)
         return;
     GraphicsImage* image = getGraphicsImage();
     if (!image)
         return;
-    const CPoint& drawingOffset = context->getOffset();
-    context->getCanvas()->drawImage(*image, rect.left + drawingOffset.x, rect.top + drawingOffset.y,
-                                    offset.x, offset.y, rect.width(), rect.height(), alpha);
+    const int32_t x = rect.left + context->getOffset().x;
+    const int32_t y = rect.top + context->getOffset().y;
+    GraphicsCanvas* canvas = context->getCanvas();
+    if (opaque)
+        canvas->copyOpaqueImage(*image, x, y, offset.x, offset.y, rect.width(), rect.height());
+    else
+        canvas->drawImage(*image, x, y, offset.x, offset.y, rect.width(), rect.height(), alpha);
 }
 
 void CBitmap::dispose()

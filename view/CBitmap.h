@@ -47,6 +47,9 @@ public:
     // The same with the picture's alpha scaled by alpha / 255.
     virtual void drawAlphaBlend(CDrawContext* context, const CRect& rect,
                                 const CPoint& offset = CPoint(), uint8_t alpha = 128);
+    // For a region whose every pixel is opaque: the same picture as draw,
+    // copied over what is beneath instead of blended.
+    void drawOpaque(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
     virtual void dispose();
     virtual bool loadFromResource(const CResourceDescription& description);
     virtual bool loadFromPath(const void* platformPath);
@@ -72,6 +75,11 @@ protected:
     void writeImagePixels(uint8_t* source, int32_t stride, int32_t firstRow, int32_t endRow);
 
 private:
+    // Draws the region through the context's canvas: blended by alpha, or
+    // copied when opaque is set.
+    void drawRegion(CDrawContext* context, const CRect& rect, const CPoint& offset, uint8_t alpha,
+                    bool opaque);
+
     CResourceDescription resourceDesc;
     int32_t width = 0;
     int32_t height = 0;

@@ -4,12 +4,15 @@
 
 namespace gui {
 
-// A colour as red, green, blue and alpha bytes; alpha 255 is opaque.
+// The alpha of a fully opaque pixel or drawing.
+constexpr uint8_t kOpaqueAlpha = 255;
+
+// A colour as red, green, blue and alpha bytes.
 struct CColor {
     uint8_t red = 0;
     uint8_t green = 0;
     uint8_t blue = 0;
-    uint8_t alpha = 255;
+    uint8_t alpha = kOpaqueAlpha;
 
     // The 32-bit ARGB word the graphics library takes: alpha in the top byte.
     constexpr uint32_t toArgb() const

@@ -202,4 +202,13 @@ TEST_F(Dial, BlendPointPaintsOnlyWhenItsBlockLiesInsideTheImage)
 }
 
 } // namespace
+TEST_F(Dial, TheDialCoversItsRectangleOverTheOpaquePanel)
+{
+    EXPECT_TRUE(dial->isOpaque());
+    // Off the panel the copy beneath is transparent, and so is the picture.
+    nDial* offPanel = makeDial(images, 0.5f, nullptr, gui::CRect(250, 0, 282, 32));
+    EXPECT_FALSE(offPanel->isOpaque());
+    offPanel->forget();
+}
+
 } // namespace tolvo

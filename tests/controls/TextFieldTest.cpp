@@ -284,6 +284,32 @@ TEST_F(TextFieldTest, TextWiderThanTheFieldIsNotPaintedAndThePreviousPictureStay
         << "nine cells need 63 pixels of 57";
 }
 
+// Covering its rectangle lets the frame skip the panel beneath: only when the
+// next draw paints all of it.
+TEST_F(TextFieldTest, AFieldCoversItsRectangleOnlyWhenItsNextDrawPaintsAllOfIt)
+{
+    nText* readout = addReadout();
+    readout->setValue(2.0f);
+    EXPECT_TRUE(readout->isOpaque());
+    readout->setValue(1e-5f);
+    EXPECT_FALSE(readout->isOpaque()) << "-100.00 is too wide and is not painted";
+
+    nText* field = addEntryField();
+    EXPECT_TRUE(field->isOpaque());
+    tolvo::FakeTextEntry* entry = open(field);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_FALSE(field->isOpaque()) << "the entry is open and the field is not drawn";
+    entry->pressReturn();
+    EXPECT_TRUE(field->isOpaque());
+    field->setViewSize(CRect(19, 6, 78, 28));
+    EXPECT_FALSE(field->isOpaque()) << "the picture keeps the first, smaller rectangle";
+
+    auto* offPanel =
+        new nText(CRect(250, 0, 290, 20), 504, &outer, smallDigits, panel, &strings, false);
+    EXPECT_FALSE(offPanel->isOpaque());
+    offPanel->forget();
+}
+
 TEST_F(TextFieldTest, LevelsOfAnyMagnitudeNeverPaintOutsideTheField)
 {
     Screen screen;

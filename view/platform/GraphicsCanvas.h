@@ -46,6 +46,11 @@ public:
     // one to (x, y), blended by the image's alpha scaled by alpha / 255.
     void drawImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX, int32_t sourceY,
                    int32_t width, int32_t height, uint8_t alpha);
+    // The same for an image whose every pixel in the region is opaque: its
+    // pixels replace those beneath, which is what drawImage at full alpha
+    // gives, without the blending.
+    void copyOpaqueImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX,
+                         int32_t sourceY, int32_t width, int32_t height);
 
     int32_t getLastStatus() const;
 

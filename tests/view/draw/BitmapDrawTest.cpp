@@ -64,6 +64,46 @@ TEST(BitmapDraw, RegionDrawnWithAlpha255IsTheSameAsDraw)
     dib->forget();
 }
 
+// An opaque picture copied in place of blending: the same pixels as draw,
+// kept to the clip, the target and the picture, at the drawing offset.
+TEST(BitmapDraw, OpaqueRegionsCopyExactlyWhatDrawBlends)
+{
+    auto* dib = new CDIB(nullptr, 6, 5);
+    for (int32_t y = 0; y < 5; ++y)
+        for (int32_t x = 0; x < 6; ++x)
+            putPixel(*dib, x, y, 0xFF000000 | uint32_t(30 * x + 7) << 16 | uint32_t(40 * y) << 8);
+    dib->commitPixels();
+    struct Case {
+        CRect rect;
+        CPoint source;
+        CRect clip;
+    };
+    const Case cases[] = {
+        {CRect(0, 0, 6, 5), CPoint(0, 0), CRect(0, 0, 9, 8)},
+        {CRect(2, 1, 5, 4), CPoint(1, 1), CRect(3, 0, 9, 3)},
+        // Past the target's right and bottom edges, and past the picture's.
+        {CRect(5, 4, 11, 9), CPoint(0, 0), CRect(0, 0, 9, 8)},
+        {CRect(0, 0, 6, 5), CPoint(3, 2), CRect(0, 0, 9, 8)},
+        {CRect(1, 1, 4, 4), CPoint(0, 0), CRect(6, 6, 9, 8)},
+    };
+    for (const Case& c : cases) {
+        auto* blended = new COffscreenContext(nullptr, 9, 8);
+        auto* copied = new COffscreenContext(nullptr, 9, 8);
+        for (COffscreenContext* context : {blended, copied}) {
+            paintBackground(*context, CColor{10, 20, 30, 255});
+            context->setOffset(CPoint(1, 1));
+            context->setClipRect(CRect(c.clip).offset(-1, -1));
+        }
+        dib->draw(blended, c.rect, c.source);
+        dib->drawOpaque(copied, c.rect, c.source);
+        EXPECT_EQ(OffscreenPixels(*copied).bytes, OffscreenPixels(*blended).bytes)
+            << c.rect.left << "," << c.rect.top << " from " << c.source.x << "," << c.source.y;
+        blended->forget();
+        copied->forget();
+    }
+    dib->forget();
+}
+
 TEST(BitmapDraw, RegionDrawnWithAlphaZeroLeavesTheTargetUnchanged)
 {
     CDIB* dib = makePattern();

@@ -179,6 +179,13 @@ void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32
         GdipDisposeImageAttributes(attributes);
 }
 
+// GDI+ draws an opaque image over anything as a copy already.
+void GraphicsCanvas::copyOpaqueImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX,
+                                     int32_t sourceY, int32_t width, int32_t height)
+{
+    drawImage(image, x, y, sourceX, sourceY, width, height, kOpaqueAlpha);
+}
+
 int32_t GraphicsCanvas::getLastStatus() const
 {
     return nativeCanvas->lastStatus;

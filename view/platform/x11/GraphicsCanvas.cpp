@@ -1,8 +1,30 @@
+// The canvas on Linux: a cairo context on an image surface (the window's back
+// buffer or an offscreen image), drawing without antialiasing by default.
+#include <cstring>
+
 #include "view/platform/x11/GraphicsNatives.h"
 
 namespace gui {
 
 namespace {
+
+constexpr size_t kPixelBytes = 4;
+
+// An image surface in memory of 32-bit pixels the canvas can copy directly.
+bool hasPlainPixels(cairo_surface_t* surface)
+{
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE)
+        return false;
+    const cairo_format_t format = cairo_image_surface_get_format(surface);
+    return (format == CAIRO_FORMAT_ARGB32 || format == CAIRO_FORMAT_RGB24) &&
+           cairo_image_surface_get_data(surface);
+}
+
+CRect boundsOf(cairo_surface_t* image)
+{
+    return CRect(0, 0, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
+}
 
 void setSourceColor(cairo_t* cr, const CColor& color)
 {
@@ -97,6 +119,8 @@ void GraphicsCanvas::setSmoothing(bool smooth)
 void GraphicsCanvas::setClip(const CRect& clip)
 {
     cairo_t* cr = nativeCanvas->cr;
+    nativeCanvas->clip = clip;
+    nativeCanvas->clipped = true;
     cairo_reset_clip(cr);
     cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
     cairo_clip(cr);
@@ -188,6 +212,46 @@ void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32
     else
         cairo_paint_with_alpha(cr, alpha / 255.0);
     cairo_restore(cr);
+}
+
+void GraphicsCanvas::copyOpaqueImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX,
+                                     int32_t sourceY, int32_t width, int32_t height)
+{
+    cairo_t* cr = nativeCanvas->cr;
+    cairo_surface_t* target = cairo_get_target(cr);
+    cairo_surface_t* source = image.native().surface;
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cr, &matrix);
+    const bool untransformed = matrix.xx == 1.0 && matrix.yy == 1.0 && matrix.xy == 0.0 &&
+                               matrix.yx == 0.0 && matrix.x0 == 0.0 && matrix.y0 == 0.0;
+    if (!untransformed || !hasPlainPixels(target) || !hasPlainPixels(source) ||
+        cairo_image_surface_get_format(source) != CAIRO_FORMAT_ARGB32) {
+        drawImage(image, x, y, sourceX, sourceY, width, height, kOpaqueAlpha);
+        return;
+    }
+    // The part of the region inside the clip and both images, row by row.
+    CRect area(x, y, x + width, y + height);
+    area.bound(boundsOf(target));
+    if (nativeCanvas->clipped)
+        area.bound(nativeCanvas->clip);
+    CRect sourceArea = boundsOf(source);
+    sourceArea.offset(x - sourceX, y - sourceY);
+    area.bound(sourceArea);
+    if (area.isEmpty())
+        return;
+    cairo_surface_flush(target);
+    cairo_surface_flush(source);
+    const int32_t targetStride = cairo_image_surface_get_stride(target);
+    const int32_t sourceStride = cairo_image_surface_get_stride(source);
+    uint8_t* to = cairo_image_surface_get_data(target);
+    const uint8_t* from = cairo_image_surface_get_data(source);
+    const size_t rowBytes = size_t(area.width()) * kPixelBytes;
+    for (int32_t row = area.top; row < area.bottom; ++row)
+        std::memcpy(to + size_t(row) * targetStride + size_t(area.left) * kPixelBytes,
+                    from + size_t(row - y + sourceY) * sourceStride +
+                        size_t(area.left - x + sourceX) * kPixelBytes,
+                    rowBytes);
+    cairo_surface_mark_dirty_rectangle(target, area.left, area.top, area.width(), area.height());
 }
 
 int32_t GraphicsCanvas::getLastStatus() const

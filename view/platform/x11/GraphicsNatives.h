@@ -38,6 +38,9 @@ struct GraphicsCanvas::Native {
     ~Native() { cairo_destroy(cr); }
 
     cairo_t* cr = nullptr;
+    // The clip setClip last gave; none before it.
+    CRect clip;
+    bool clipped = false;
     CColor penColor;
     CColor fillColor;
     CColor fontColor;
