@@ -167,7 +167,10 @@ void Win32Window::paint()
         if (buffer) {
             listener->windowPaint(buffer, area);
             copyToWindow(device, buffer, area);
-        } else {
+        } else if (scale == 1) {
+            // Without a back buffer only a 1× picture can be drawn directly; a
+            // scaled window keeps the area as it was, and the next paint tries
+            // for a buffer again.
             listener->windowPaint(device, area);
         }
     }
