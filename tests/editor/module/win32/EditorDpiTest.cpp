@@ -1,7 +1,8 @@
 // The editor on a Windows desktop at 192 dpi (the wine prefix's LogPixels,
 // set by the test's wrapper), in a DPI-aware host: it opens at 2× with no
-// setting, tells the host so before and after open, and takes clicks in the
-// window's pixels; the user's TOLVO_SCALE still wins over the desktop.
+// setting, tells the host so before and after open, takes clicks in the
+// window's pixels and opens the Gain field's EDIT control where the 1× one
+// lies, scaled, with a font twice as tall; the user's TOLVO_SCALE still wins.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -39,14 +40,44 @@ protected:
         setScaleSetting(nullptr);
     }
 
+    HWND editorWindow() { return GetWindow(static_cast<HWND>(host->handle()), GW_CHILD); }
+
     // The client size of the editor's window inside the host window.
     gui::CRect openedWindow()
     {
         RECT client{};
-        HWND editor = GetWindow(static_cast<HWND>(host->handle()), GW_CHILD);
-        if (editor)
+        if (HWND editor = editorWindow())
             GetClientRect(editor, &client);
         return gui::CRect(client.left, client.top, client.right, client.bottom);
+    }
+
+    struct EntryShape {
+        gui::CRect rect; // in the editor window's pixels
+        LONG fontHeight = 0;
+    };
+
+    // Clicks the Gain field of an editor open at `scale` and reads where its
+    // EDIT control lies and how tall its font is; Escape closes it again.
+    EntryShape gainEntryAt(int32_t scale)
+    {
+        const gui::CPoint centre((kGainField.left + kGainField.right) / 2,
+                                 (kGainField.top + kGainField.bottom) / 2);
+        click(gui::CPoint(centre.x * scale, centre.y * scale));
+        EntryShape shape;
+        HWND edit = FindWindowExW(editorWindow(), nullptr, L"EDIT", nullptr);
+        if (!edit)
+            return shape;
+        RECT rect{};
+        GetWindowRect(edit, &rect);
+        MapWindowPoints(nullptr, editorWindow(), reinterpret_cast<POINT*>(&rect), 2);
+        shape.rect = gui::CRect(rect.left, rect.top, rect.right, rect.bottom);
+        LOGFONTW font{};
+        auto handle = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
+        if (handle && GetObjectW(handle, sizeof font, &font) == sizeof font)
+            shape.fontHeight = font.lfHeight;
+        input->press(EditKey::Escape);
+        pump();
+        return shape;
     }
 };
 
@@ -79,6 +110,24 @@ TEST_F(EditorDpiTest, TheUserSettingOverTheDesktop)
     setScaleSetting("3");
     openEditor();
     EXPECT_EQ(openedWindow(), gui::CRect(0, 0, kEditorWidth * 3, kEditorHeight * 3));
+}
+
+TEST_F(EditorDpiTest, TheGainEntryIsTheOneXEntryScaledWithATwiceTallFont)
+{
+    setScaleSetting("1");
+    openEditor();
+    const EntryShape single = gainEntryAt(1);
+    closeEditor();
+    ASSERT_FALSE(single.rect.isEmpty()) << "an entry opens at 1x";
+    ASSERT_NE(single.fontHeight, 0);
+
+    setScaleSetting(nullptr);
+    openEditor();
+    const EntryShape doubled = gainEntryAt(kDesktopScale);
+    EXPECT_EQ(doubled.rect,
+              gui::CRect(single.rect.left * kDesktopScale, single.rect.top * kDesktopScale,
+                         single.rect.right * kDesktopScale, single.rect.bottom * kDesktopScale));
+    EXPECT_EQ(doubled.fontHeight, single.fontHeight * kDesktopScale);
 }
 
 } // namespace tolvo
