@@ -26,11 +26,12 @@ fi
 # One wineserver per run, started inside the virtual display so that windows
 # can be created; waiting for it lets the prefix settle before the display
 # goes away. The test programs run one at a time: they share the display,
-# its focus and its cursor.
+# its focus and its cursor. The screen is tall enough for the editor at 3×
+# (1602 pixels within 90 % of its height).
 if [ "$step" = test ] || [ "$step" = all ]; then
   export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" \
     WINEARCH=win64
-  xvfb-run -a bash -c '
+  xvfb-run -a -s "-screen 0 1920x3300x24" bash -c '
     status=0
     wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v Arial /d "Liberation Sans" /f \
       > /dev/null || status=$?

@@ -45,6 +45,24 @@ protected:
             plugin->dispatch(effEditClose);
     }
 
+    // Replaces the host window with one room enough for the editor at `scale`.
+    void hostForScale(int32_t scale)
+    {
+        host = HostWindow::create(kEditorWidth * scale, kEditorHeight * scale, "scaled editor");
+        ASSERT_TRUE(host) << "no display";
+        input = InputInjector::create(host->handle());
+        ASSERT_TRUE(input) << "no synthetic input";
+    }
+
+    // The editor's rectangle as the host asks for it; empty when refused.
+    gui::CRect editorRect()
+    {
+        ERect* rect = nullptr;
+        if (plugin->dispatch(effEditGetRect, 0, 0, &rect) != 1 || !rect)
+            return gui::CRect();
+        return gui::CRect(rect->left, rect->top, rect->right, rect->bottom);
+    }
+
     void openEditor()
     {
         ASSERT_EQ(plugin->dispatch(effEditOpen, 0, 0, host->handle()), 1);

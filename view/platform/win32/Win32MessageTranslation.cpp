@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include "view/platform/ScaledCoordinates.h"
+
 namespace gui {
 
 namespace {
@@ -30,10 +32,10 @@ CButtonState buttonsOf(WPARAM wParam)
 
 } // namespace
 
-Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam)
+Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int32_t scale)
 {
     Win32Input input;
-    input.where = CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    input.where = unscaledPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale);
     input.buttons = buttonsOf(wParam);
     switch (message) {
     case WM_MOUSEMOVE:
@@ -60,6 +62,7 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_MOUSEWHEEL:
         input.kind = Win32Input::kWheel;
+        input.where = CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         input.buttons = 0;
         input.distance = static_cast<float>(GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
         break;

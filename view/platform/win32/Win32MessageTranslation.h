@@ -15,7 +15,8 @@ struct Win32Input {
     enum Kind { kIgnored, kMoved, kPressed, kReleased, kWheel, kLeft };
 
     Kind kind = kIgnored;
-    // Client coordinates; screen coordinates for kWheel.
+    // Frame coordinates (client pixels divided by the window's scale);
+    // screen coordinates for kWheel.
     CPoint where;
     // Buttons, Shift and Control held, and kDoubleClick on a second press.
     CButtonState buttons = 0;
@@ -23,6 +24,7 @@ struct Win32Input {
     float distance = 0.0f;
 };
 
-Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam);
+// `scale` is the window's: its client pixels per frame pixel.
+Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int32_t scale = 1);
 
 } // namespace gui

@@ -3,6 +3,7 @@
 #include "view/platform/win32/Win32Window.h"
 
 #include "view/ModuleHandle.h"
+#include "view/platform/ScaledCoordinates.h"
 #include "view/platform/win32/Win32TextEntry.h"
 #include "view/platform/win32/WindowClass.h"
 
@@ -24,12 +25,14 @@ CButtonState liveModifiers()
 
 } // namespace
 
-PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height, double,
-                                       PlatformWindowListener* listener)
+PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_t height,
+                                       double hostScale, PlatformWindowListener* listener)
 {
     if (!parentWindow || width <= 0 || height <= 0)
         return nullptr;
-    auto* window = new Win32Window(static_cast<HWND>(parentWindow), width, height, listener);
+    const auto parent = static_cast<HWND>(parentWindow);
+    auto* window = new Win32Window(
+        parent, width, height, Win32Window::scaleForParent(parent, height, hostScale), listener);
     if (!window->isCreated()) {
         delete window;
         return nullptr;
@@ -37,19 +40,21 @@ PlatformWindow* PlatformWindow::create(void* parentWindow, int32_t width, int32_
     return window;
 }
 
-Win32Window::Win32Window(HWND parent, int32_t width, int32_t height,
+Win32Window::Win32Window(HWND parent, int32_t width, int32_t height, int32_t windowScale,
                          PlatformWindowListener* listener)
     : listener(listener)
 {
+    scale = windowScale;
     const wchar_t* className = WindowClass::acquire(windowProc);
     if (!className)
         return;
     classAcquired = true;
     // No composited style: under wine such a window shows none of the
     // images and text drawn into it. Paints go through a back buffer instead.
-    hwnd = CreateWindowExW(
-        0, className, L"Window", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-        width, height, parent, nullptr, static_cast<HINSTANCE>(moduleHandle()), nullptr);
+    hwnd = CreateWindowExW(0, className, L"Window",
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                           width * scale, height * scale, parent, nullptr,
+                           static_cast<HINSTANCE>(moduleHandle()), nullptr);
     if (!hwnd)
         return;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -57,6 +62,8 @@ Win32Window::Win32Window(HWND parent, int32_t width, int32_t height,
 
 Win32Window::~Win32Window()
 {
+    if (lastPressedWindow == this)
+        lastPressedWindow = nullptr;
     showHiddenPointer();
     if (defaultCursorStored)
         SetCursor(defaultCursor);
@@ -78,7 +85,8 @@ void Win32Window::invalidRect(const CRect& rect)
 {
     if (!hwnd)
         return;
-    RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    const CRect shown = scaledRect(rect, scale);
+    RECT area{shown.left, shown.top, shown.right, shown.bottom};
     InvalidateRect(hwnd, &area, TRUE);
 }
 
@@ -128,10 +136,10 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONUP:
     case WM_XBUTTONUP:
     case WM_MOUSELEAVE:
-        deliver(translateWin32Message(message, wParam, lParam));
+        deliver(translateWin32Message(message, wParam, lParam, scale));
         return 0;
     case WM_MOUSEWHEEL:
-        deliver(translateWin32Message(message, wParam, lParam));
+        deliver(translateWin32Message(message, wParam, lParam, scale));
         break;
     default:
         break;
@@ -153,12 +161,16 @@ void Win32Window::paint()
     HDC device = BeginPaint(hwnd, &paintStruct);
     takeUpdateAreas(region, paintStruct.rcPaint);
     HDC buffer = backBuffer(device);
+    if (scale > 1)
+        SetStretchBltMode(device, COLORONCOLOR);
     for (const CRect& area : painting) {
         if (buffer) {
             listener->windowPaint(buffer, area);
-            BitBlt(device, area.left, area.top, area.width(), area.height(), buffer, area.left,
-                   area.top, SRCCOPY);
-        } else {
+            copyToWindow(device, buffer, area);
+        } else if (scale == 1) {
+            // Without a back buffer only a 1× picture can be drawn directly; a
+            // scaled window keeps the area as it was, and the next paint tries
+            // for a buffer again.
             listener->windowPaint(device, area);
         }
     }
@@ -166,33 +178,56 @@ void Win32Window::paint()
     DeleteObject(region);
 }
 
+// The region's rectangles are window pixels; the frame paints the 1× areas
+// that cover them.
 void Win32Window::takeUpdateAreas(HRGN region, const RECT& boundingBox)
 {
-    RECT client;
-    GetClientRect(hwnd, &client);
-    damage.setBounds(CRect(0, 0, client.right, client.bottom));
+    damage.setBounds(frameBounds());
     const DWORD size = GetRegionData(region, 0, nullptr);
     regionData.resize(size);
     auto* data = reinterpret_cast<RGNDATA*>(regionData.data());
     if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size) {
         const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
         for (DWORD index = 0; index < data->rdh.nCount; ++index)
-            damage.add(CRect(rects[index].left, rects[index].top, rects[index].right,
-                             rects[index].bottom));
+            damage.add(unscaledCover(
+                CRect(rects[index].left, rects[index].top, rects[index].right, rects[index].bottom),
+                scale));
     }
     if (damage.isEmpty())
-        damage.add(CRect(boundingBox.left, boundingBox.top, boundingBox.right, boundingBox.bottom));
+        damage.add(unscaledCover(
+            CRect(boundingBox.left, boundingBox.top, boundingBox.right, boundingBox.bottom),
+            scale));
     damage.takeInto(painting);
+}
+
+CRect Win32Window::frameBounds() const
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return unscaledCover(CRect(0, 0, client.right, client.bottom), scale);
+}
+
+// At 1× a plain copy; above, every pixel becomes an N × N block (COLORONCOLOR
+// keeps the stretch nearest-neighbour).
+void Win32Window::copyToWindow(HDC windowDevice, HDC buffer, const CRect& area)
+{
+    if (scale == 1) {
+        BitBlt(windowDevice, area.left, area.top, area.width(), area.height(), buffer, area.left,
+               area.top, SRCCOPY);
+        return;
+    }
+    const CRect shown = scaledRect(area, scale);
+    StretchBlt(windowDevice, shown.left, shown.top, shown.width(), shown.height(), buffer,
+               area.left, area.top, area.width(), area.height(), SRCCOPY);
 }
 
 HDC Win32Window::backBuffer(HDC windowDevice)
 {
     if (bufferDevice)
         return bufferDevice;
-    RECT client;
-    GetClientRect(hwnd, &client);
+    const CRect bounds = frameBounds();
     bufferDevice = CreateCompatibleDC(windowDevice);
-    bufferBitmap = CreateCompatibleBitmap(windowDevice, client.right, client.bottom);
+    bufferBitmap = CreateCompatibleBitmap(windowDevice, bounds.width(), bounds.height());
     if (!bufferDevice || !bufferBitmap) {
         dropBackBuffer();
         return nullptr;
@@ -225,6 +260,7 @@ void Win32Window::deliver(const Win32Input& input)
         listener->windowMouseMoved(input.where, input.buttons | alt);
         break;
     case Win32Input::kPressed:
+        lastPressedWindow = this;
         if (listener->windowMouseDown(input.where, input.buttons | alt) == kMouseEventHandled)
             SetCapture(hwnd);
         break;
@@ -235,7 +271,8 @@ void Win32Window::deliver(const Win32Input& input)
     case Win32Input::kWheel: {
         RECT windowRect;
         GetWindowRect(hwnd, &windowRect);
-        const CPoint where(input.where.x - windowRect.left, input.where.y - windowRect.top);
+        const CPoint where =
+            unscaledPoint(input.where.x - windowRect.left, input.where.y - windowRect.top, scale);
         listener->windowWheel(where, kMouseWheelAxisY, input.distance, liveModifiers());
         break;
     }
@@ -266,7 +303,7 @@ CPoint Win32Window::mouseLocation() const
     GetCursorPos(&cursor);
     if (hwnd)
         GetWindowRect(hwnd, &windowRect);
-    return CPoint(cursor.x - windowRect.left, cursor.y - windowRect.top);
+    return unscaledPoint(cursor.x - windowRect.left, cursor.y - windowRect.top, scale);
 }
 
 // The live buttons: the physical left button is the logical right one when the
@@ -312,7 +349,8 @@ Win32Window::createTextEntry(const NativeTextEntry::Settings& settings,
 {
     if (!hwnd)
         return nullptr;
-    auto entry = std::make_unique<Win32TextEntry>(hwnd, settings, listener);
+    auto entry =
+        std::make_unique<Win32TextEntry>(hwnd, scaledEntrySettings(settings, scale), listener);
     if (!entry->isOpen())
         return nullptr;
     return entry;

@@ -62,13 +62,15 @@ CRect Win32Window::parentRect() const
     return CRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
-// Resizes the frame's window and the host windows around it by the same
-// amount, up to an MDI client window, a captioned window or a few levels.
-void Win32Window::setSize(int32_t width, int32_t height)
+// Resizes the frame's window (to the frame size times the scale) and the host
+// windows around it by the same amount, up to an MDI client window, a
+// captioned window or a few levels.
+void Win32Window::setSize(int32_t frameWidth, int32_t frameHeight)
 {
     if (!hwnd)
         return;
     dropBackBuffer();
+    const int32_t width = frameWidth * scale, height = frameHeight * scale;
     RECT own;
     GetWindowRect(hwnd, &own);
     const int dx = width - widthOf(own), dy = height - heightOf(own);

@@ -3,6 +3,7 @@
 // the position last read, and multiplied by the scale.
 #include "view/CursorFunctions.h"
 
+#include "view/platform/ScaledCoordinates.h"
 #include "view/platform/x11/X11Window.h"
 
 namespace gui {
@@ -36,10 +37,8 @@ void setCursorPosition(int32_t x, int32_t y)
     if (!window || !window->isCreated())
         return;
     Display* display = window->getDisplay();
-    const int32_t scale = window->getScale();
-    x = lastRead.x + (x - lastRead.x) * scale;
-    y = lastRead.y + (y - lastRead.y) * scale;
-    XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, x, y);
+    const CPoint to = warpedCursor(lastRead, CPoint(x, y), window->getScale());
+    XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, to.x, to.y);
     XFlush(display);
 }
 

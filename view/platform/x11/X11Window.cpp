@@ -170,10 +170,8 @@ X11Window::createTextEntry(const NativeTextEntry::Settings& settings,
     if (window == None)
         return nullptr;
     // The entry is a window of its own, drawn directly at the window's scale.
-    NativeTextEntry::Settings scaled = settings;
-    scaled.rect = scaledRect(settings.rect, scale);
-    scaled.fontHeight = settings.fontHeight * scale;
-    auto entry = std::make_unique<X11TextEntry>(*this, scaled, listener);
+    auto entry =
+        std::make_unique<X11TextEntry>(*this, scaledEntrySettings(settings, scale), listener);
     if (!entry->isOpen())
         return nullptr;
     return entry;

@@ -1,5 +1,5 @@
 // The window system's view on Windows: the cursor's showing flag and place,
-// and showing a window.
+// showing a window, and the process environment the module reads.
 #include "tests/support/view/WindowSystem.h"
 
 #include <windows.h>
@@ -20,9 +20,22 @@ gui::CPoint pointerOnScreen()
     return gui::CPoint(point.x, point.y);
 }
 
+gui::CPoint pointerInWindow(void* window)
+{
+    POINT point{};
+    GetCursorPos(&point);
+    ScreenToClient(static_cast<HWND>(window), &point);
+    return gui::CPoint(point.x, point.y);
+}
+
 void showWindow(void* window, bool shown)
 {
     ShowWindow(static_cast<HWND>(window), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void setScaleSetting(const char* value)
+{
+    SetEnvironmentVariableA("TOLVO_SCALE", value);
 }
 
 } // namespace tolvo

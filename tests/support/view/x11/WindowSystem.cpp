@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 #include "view/platform/x11/X11Display.h"
@@ -60,6 +61,18 @@ gui::CPoint pointerOnScreen()
     return gui::CPoint(rootX, rootY);
 }
 
+gui::CPoint pointerInWindow(void* window)
+{
+    Connection display = connect();
+    if (!display)
+        return gui::CPoint(-1, -1);
+    Window root = None, child = None;
+    int rootX = 0, rootY = 0, x = -1, y = -1;
+    unsigned int mask = 0;
+    XQueryPointer(display.get(), idOf(window), &root, &child, &rootX, &rootY, &x, &y, &mask);
+    return gui::CPoint(x, y);
+}
+
 void showWindow(void* window, bool shown)
 {
     Connection display = connect();
@@ -70,6 +83,14 @@ void showWindow(void* window, bool shown)
     else
         XUnmapWindow(display.get(), idOf(window));
     XSync(display.get(), False);
+}
+
+void setScaleSetting(const char* value)
+{
+    if (value)
+        setenv("TOLVO_SCALE", value, 1);
+    else
+        unsetenv("TOLVO_SCALE");
 }
 
 } // namespace tolvo

@@ -1,6 +1,7 @@
 // Mouse messages of the frame's window as the frame receives them, from
-// hand-made messages: kinds, positions (also left of and above the window),
-// buttons and modifiers, double clicks and whole wheel notches.
+// hand-made messages: kinds, positions (also left of and above the window, and
+// divided by the window's scale), buttons and modifiers, double clicks and
+// whole wheel notches.
 #include <gtest/gtest.h>
 
 #include <windowsx.h>
@@ -64,6 +65,26 @@ TEST(Win32MessageTranslationTest, WheelsCountWholeNotchesAtScreenPositions)
         -1.0f);
     EXPECT_EQ(translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0).distance,
               0.0f);
+}
+
+TEST(Win32MessageTranslationTest, WindowPixelsAreDividedByTheScale)
+{
+    Win32Input move = translateWin32Message(WM_MOUSEMOVE, MK_LBUTTON, pointParam(279, 443), 2);
+    EXPECT_EQ(move.where, CPoint(139, 221));
+    EXPECT_EQ(move.buttons, kLButton);
+    EXPECT_EQ(translateWin32Message(WM_LBUTTONDOWN, MK_LBUTTON, pointParam(794, 1601), 3).where,
+              CPoint(264, 533))
+        << "the last window pixel is in the last frame pixel";
+    EXPECT_EQ(translateWin32Message(WM_LBUTTONUP, 0, pointParam(-1, -7), 3).where, CPoint(-1, -3))
+        << "left of and above the window, rounded down";
+    Win32Input twice = translateWin32Message(WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(6, 9), 3);
+    EXPECT_EQ(twice.where, CPoint(2, 3));
+    EXPECT_EQ(twice.buttons, kLButton | kDoubleClick);
+    EXPECT_EQ(
+        translateWin32Message(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), pointParam(900, 40), 2)
+            .where,
+        CPoint(900, 40))
+        << "wheel positions are screen pixels, scaled once the window's place is known";
 }
 
 TEST(Win32MessageTranslationTest, LeavingAndOtherMessages)

@@ -48,13 +48,4 @@ TEST(ScaledCopyTest, EveryPixelOfTheAreaBecomesABlockAndNothingElseIsWritten)
     }
 }
 
-TEST(ScaledCopyTest, CoordinatesBetweenOneXAndTheWindow)
-{
-    EXPECT_EQ(scaledRect(CRect(1, 2, 3, 4), 3), CRect(3, 6, 9, 12));
-    EXPECT_EQ(unscaledCover(CRect(3, 6, 10, 12), 3), CRect(1, 2, 4, 4));
-    EXPECT_EQ(unscaledCover(CRect(-1, 0, 1, 2), 2), CRect(-1, 0, 1, 1));
-    EXPECT_EQ(unscaledCoordinate(5, 2), 2);
-    EXPECT_EQ(unscaledCoordinate(-5, 2), -3);
-}
-
 } // namespace tolvo

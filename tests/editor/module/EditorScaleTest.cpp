@@ -4,11 +4,10 @@
 // the same input at 1× does in frame pixels, the cursor put back to scale.
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
-#include <cstdlib>
 #include <string>
 
 #include "tests/support/editor/HostedEditor.h"
+#include "tests/support/view/WindowSystem.h"
 
 namespace tolvo {
 
@@ -41,48 +40,20 @@ protected:
     void SetUp() override
     {
         HostedEditor::SetUp();
-        if (HasFatalFailure())
-            return;
-        host = HostWindow::create(kEditorWidth * kLargestScale, kEditorHeight * kLargestScale,
-                                  "scaled editor");
-        ASSERT_TRUE(host);
-        input = InputInjector::create(host->handle());
-        ASSERT_TRUE(input);
+        if (!HasFatalFailure())
+            hostForScale(kLargestScale);
     }
 
     void TearDown() override
     {
         HostedEditor::TearDown();
-        unsetenv("TOLVO_SCALE");
+        setScaleSetting(nullptr);
     }
 
     void openAt(int32_t scale)
     {
-        setenv("TOLVO_SCALE", std::to_string(scale).c_str(), 1);
+        setScaleSetting(std::to_string(scale).c_str());
         openEditor();
-    }
-
-    gui::CRect editorRect()
-    {
-        ERect* rect = nullptr;
-        if (plugin->dispatch(effEditGetRect, 0, 0, &rect) != 1 || !rect)
-            return gui::CRect();
-        return gui::CRect(rect->left, rect->top, rect->right, rect->bottom);
-    }
-
-    // The pointer in the host window's pixels.
-    gui::CPoint pointer()
-    {
-        Display* display = XOpenDisplay(nullptr);
-        if (!display)
-            return gui::CPoint(-1, -1);
-        Window root = None, child = None;
-        int rootX = 0, rootY = 0, x = -1, y = -1;
-        unsigned int mask = 0;
-        XQueryPointer(display, Window(reinterpret_cast<uintptr_t>(host->handle())), &root, &child,
-                      &rootX, &rootY, &x, &y, &mask);
-        XCloseDisplay(display);
-        return gui::CPoint(x, y);
     }
 
     // Presses at `from` (frame pixels), moves by `distance` frame pixels in
@@ -103,7 +74,7 @@ protected:
         }
         input->release(MouseButton::Left);
         pump();
-        DragResult result{plugin->getParameter(parameter), pointer()};
+        DragResult result{plugin->getParameter(parameter), pointerInWindow(host->handle())};
         closeEditor();
         plugin->setParameter(parameter, 0.5f);
         return result;
@@ -113,12 +84,12 @@ protected:
 TEST_F(EditorScaleTest, HostSeesTheScaledRectangleBeforeAndAfterOpen)
 {
     for (int32_t scale : {1, 2, 3}) {
-        setenv("TOLVO_SCALE", std::to_string(scale).c_str(), 1);
+        setScaleSetting(std::to_string(scale).c_str());
         EXPECT_EQ(editorRect(), gui::CRect(0, 0, kEditorWidth * scale, kEditorHeight * scale))
             << "closed, scale " << scale;
         openEditor();
         // A changed setting does not change an open editor.
-        setenv("TOLVO_SCALE", "1", 1);
+        setScaleSetting("1");
         EXPECT_EQ(editorRect(), gui::CRect(0, 0, kEditorWidth * scale, kEditorHeight * scale))
             << "open, scale " << scale;
         closeEditor();
