@@ -21,6 +21,20 @@ bool hasPlainPixels(cairo_surface_t* surface)
            cairo_image_surface_get_data(surface);
 }
 
+// The canvas's cairo context with the clip setClip last gave.
+cairo_t* clippedContext(GraphicsCanvas::Native& native)
+{
+    cairo_t* cr = native.cr;
+    if (!native.clipApplied) {
+        const CRect& clip = native.clip;
+        cairo_reset_clip(cr);
+        cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
+        cairo_clip(cr);
+        native.clipApplied = true;
+    }
+    return cr;
+}
+
 CRect boundsOf(cairo_surface_t* image)
 {
     return CRect(0, 0, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
@@ -118,17 +132,14 @@ void GraphicsCanvas::setSmoothing(bool smooth)
 
 void GraphicsCanvas::setClip(const CRect& clip)
 {
-    cairo_t* cr = nativeCanvas->cr;
     nativeCanvas->clip = clip;
     nativeCanvas->clipped = true;
-    cairo_reset_clip(cr);
-    cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
-    cairo_clip(cr);
+    nativeCanvas->clipApplied = false;
 }
 
 void GraphicsCanvas::drawLine(const CPoint& from, const CPoint& to)
 {
-    cairo_t* cr = nativeCanvas->cr;
+    cairo_t* cr = clippedContext(*nativeCanvas);
     const double shift = strokeShift(nativeCanvas->penWidth);
     setSourceColor(cr, nativeCanvas->penColor);
     cairo_move_to(cr, from.x + shift, from.y + shift);
@@ -138,7 +149,7 @@ void GraphicsCanvas::drawLine(const CPoint& from, const CPoint& to)
 
 void GraphicsCanvas::fillRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    cairo_t* cr = nativeCanvas->cr;
+    cairo_t* cr = clippedContext(*nativeCanvas);
     setSourceColor(cr, nativeCanvas->fillColor);
     cairo_rectangle(cr, x, y, width, height);
     cairo_fill(cr);
@@ -146,7 +157,7 @@ void GraphicsCanvas::fillRect(int32_t x, int32_t y, int32_t width, int32_t heigh
 
 void GraphicsCanvas::strokeRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    cairo_t* cr = nativeCanvas->cr;
+    cairo_t* cr = clippedContext(*nativeCanvas);
     const double shift = strokeShift(nativeCanvas->penWidth);
     setSourceColor(cr, nativeCanvas->penColor);
     cairo_rectangle(cr, x + shift, y + shift, width, height);
@@ -174,7 +185,7 @@ double GraphicsCanvas::measureString(GraphicsFont& font, const char* utf8)
 void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, double top,
                                 bool antialias)
 {
-    cairo_t* cr = nativeCanvas->cr;
+    cairo_t* cr = clippedContext(*nativeCanvas);
     selectFont(cr, font);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options,
@@ -201,7 +212,7 @@ void GraphicsCanvas::drawString(GraphicsFont& font, const char* utf8, double x, 
 void GraphicsCanvas::drawImage(GraphicsImage& image, int32_t x, int32_t y, int32_t sourceX,
                                int32_t sourceY, int32_t width, int32_t height, uint8_t alpha)
 {
-    cairo_t* cr = nativeCanvas->cr;
+    cairo_t* cr = clippedContext(*nativeCanvas);
     cairo_save(cr);
     cairo_set_source_surface(cr, image.native().surface, x - sourceX, y - sourceY);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);

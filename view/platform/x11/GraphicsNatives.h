@@ -38,9 +38,12 @@ struct GraphicsCanvas::Native {
     ~Native() { cairo_destroy(cr); }
 
     cairo_t* cr = nullptr;
-    // The clip setClip last gave; none before it.
+    // The clip setClip last gave; none before it. cairo gets it only before
+    // it draws: an opaque copy needs none, and building a cairo clip costs
+    // more than the copy of a few rows.
     CRect clip;
     bool clipped = false;
+    bool clipApplied = true;
     CColor penColor;
     CColor fillColor;
     CColor fontColor;
