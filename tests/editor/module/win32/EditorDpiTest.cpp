@@ -7,37 +7,26 @@
 
 #include <windows.h>
 
-#include "tests/support/editor/HostedEditor.h"
-#include "tests/support/view/WindowSystem.h"
+#include "tests/support/editor/DesktopScaleEditor.h"
 
 namespace tolvo {
 
 namespace {
 
 constexpr int kDesktopDpi = 192;
-constexpr int32_t kDesktopScale = 2, kLargestScale = 3;
-constexpr VstInt32 kMuteParameter = 3;
+constexpr int32_t kDesktopScale = 2;
 
-class EditorDpiTest : public HostedEditor {
+class EditorDpiTest : public DesktopScaleEditor {
 protected:
     void SetUp() override
     {
-        HostedEditor::SetUp();
-        if (!HasFatalFailure())
-            hostForScale(kLargestScale);
+        DesktopScaleEditor::SetUp();
         if (HasFatalFailure())
             return;
-        setScaleSetting(nullptr);
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
         ReleaseDC(nullptr, screen);
         ASSERT_EQ(dpi, kDesktopDpi) << "the wrapper sets the prefix's LogPixels";
-    }
-
-    void TearDown() override
-    {
-        HostedEditor::TearDown();
-        setScaleSetting(nullptr);
     }
 
     HWND editorWindow() { return GetWindow(static_cast<HWND>(host->handle()), GW_CHILD); }
