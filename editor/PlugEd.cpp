@@ -99,14 +99,15 @@ void PlugEd::loadImages()
         largeDigits = new CDIB(kLargeDigits);
 }
 
-void PlugEd::addToFrame(gui::CView* view)
+void PlugEd::addToFrame(gui::CControl* control)
 {
     try {
-        frame->addView(view);
+        frame->addView(control);
+        controls.push_back(control);
     } catch (...) {
         // Once among the frame's views, the frame releases it with the rest.
-        if (!frame->isChild(view))
-            view->forget();
+        if (!frame->isChild(control))
+            control->forget();
         throw;
     }
 }
@@ -165,6 +166,7 @@ void PlugEd::close()
         fader = nullptr;
         muteSwitch = nullptr;
         bypassSwitch = nullptr;
+        controls.clear();
         std::fill(std::begin(readoutLevels), std::end(readoutLevels), kNoLevel);
         releaseFrame();
     }
@@ -173,24 +175,16 @@ void PlugEd::close()
 
 gui::CControl* PlugEd::findControl(int32_t tag, const gui::CControl* after) const
 {
-    auto* editorFrame = static_cast<CTBKFrame*>(frame);
-    if (!editorFrame)
-        return nullptr;
-    CTBKFrame::ViewEntry entry = editorFrame->getFirstViewEntry();
-    const CTBKFrame::ViewEntry end = editorFrame->noViewEntry();
+    auto entry = controls.begin();
     if (after) {
-        while (entry != end && *entry != after)
-            ++entry;
-        if (entry == end)
+        entry = std::find(controls.begin(), controls.end(), after);
+        if (entry == controls.end())
             return nullptr;
         ++entry;
     }
-    for (; entry != end; ++entry) {
-        auto* control = dynamic_cast<gui::CControl*>(*entry);
-        if (control && control->getTag() == tag)
-            return control;
-    }
-    return nullptr;
+    entry = std::find_if(entry, controls.end(),
+                         [tag](const gui::CControl* control) { return control->getTag() == tag; });
+    return entry == controls.end() ? nullptr : *entry;
 }
 
 float PlugEd::getControlValue(int32_t tag) const

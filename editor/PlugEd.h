@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "controls/StringValParameter.h"
 #include "editor/HostThreadBridge.h"
@@ -86,8 +87,9 @@ public:
 private:
     void loadImages();
     void buildControls();
-    // Gives a new view to the frame; one the frame could not take is released.
-    void addToFrame(gui::CView* view);
+    // Gives a new control to the frame and to the list of controls; one the
+    // frame could not take is released.
+    void addToFrame(gui::CControl* control);
     void pushToControls(int32_t tag, float value);
     void showLevel(int readout, int32_t tag, float level);
     void applyHostChanges();
@@ -99,6 +101,9 @@ private:
     nSwitch* muteSwitch = nullptr;
     nSwitch* bypassSwitch = nullptr;
     nFader* fader = nullptr;
+    // Every control of the open window, in the frame's order: what findControl
+    // searches, without asking each view of the frame what it is.
+    std::vector<gui::CControl*> controls;
     PlugSettings* settings = nullptr;
     CDIB* background = nullptr;
     CDIB* smallDigits = nullptr;
