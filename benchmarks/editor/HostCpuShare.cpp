@@ -1,10 +1,10 @@
 #include "benchmarks/editor/HostCpuShare.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "benchmarks/editor/SampleTimer.h"
 #include "tools/loader/PluginModule.h"
 
 namespace tolvo {
@@ -36,18 +36,6 @@ double runHost(double seconds, bool withEditor, bool silence)
     if (pclose(output) != 0)
         return NAN;
     return share;
-}
-
-// The middle value (the mean of the middle two for an even count); NAN when
-// any value is NAN or there is none.
-double medianOf(std::vector<double> values)
-{
-    if (values.empty() ||
-        std::any_of(values.begin(), values.end(), [](double v) { return std::isnan(v); }))
-        return NAN;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
 } // namespace
