@@ -65,13 +65,15 @@ private:
     // unmapped, or it is fully covered): the damage then waits. The first
     // paint after that covers the whole window.
     bool readyToPaint();
-    // Notes a map, unmap or reparent of the window or of a window around it;
-    // true when the event was about a window around it.
-    bool followStructure(const XEvent& event);
+    // Notes a map, unmap or reparent of the window or of a window around it.
+    void followStructure(const XEvent& event);
     // Asks for the structure events of every window between this one and
     // the root, and remembers them.
     void watchAncestors();
     bool isDoubleClick(unsigned int button, Time time, CPoint where);
+    // The pointer in window pixels and the button and modifier state; false
+    // without a window or when the pointer is on another screen.
+    bool queryPointer(int& x, int& y, unsigned int& state) const;
 
     static inline std::vector<X11Window*> openWindows;
     static inline X11Window* lastPressedWindow = nullptr;

@@ -24,7 +24,8 @@ void X11Window::dispatch(XEvent& event)
         textEntry->handleEvent(event);
         return;
     }
-    if (followStructure(event) || event.xany.window != window)
+    followStructure(event);
+    if (event.xany.window != window)
         return;
     const X11Input input = translateX11Event(event, scale);
     switch (input.kind) {
@@ -105,26 +106,28 @@ bool X11Window::isDoubleClick(unsigned int button, Time time, CPoint where)
     return isDouble;
 }
 
-CPoint X11Window::mouseLocation() const
+bool X11Window::queryPointer(int& x, int& y, unsigned int& state) const
 {
     Window root = None, child = None;
-    int rootX = 0, rootY = 0, x = 0, y = 0;
-    unsigned int mask = 0;
-    if (window == None ||
-        !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
-        return CPoint();
-    return unscaledPoint(x, y, scale);
+    int rootX = 0, rootY = 0;
+    return window != None &&
+           XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &state);
+}
+
+CPoint X11Window::mouseLocation() const
+{
+    int x = 0, y = 0;
+    unsigned int state = 0;
+    return queryPointer(x, y, state) ? unscaledPoint(x, y, scale) : CPoint();
 }
 
 CButtonState X11Window::mouseButtons() const
 {
-    Window root = None, child = None;
-    int rootX = 0, rootY = 0, x = 0, y = 0;
-    unsigned int mask = 0;
-    if (window == None ||
-        !XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask))
+    int x = 0, y = 0;
+    unsigned int state = 0;
+    if (!queryPointer(x, y, state))
         return extraButtonsHeld;
-    return stateButtonsOf(mask) | extraButtonsHeld;
+    return stateButtonsOf(state) | extraButtonsHeld;
 }
 
 } // namespace gui

@@ -29,25 +29,16 @@ bool X11Window::readyToPaint()
     return true;
 }
 
-bool X11Window::followStructure(const XEvent& event)
+void X11Window::followStructure(const XEvent& event)
 {
+    if (event.type != MapNotify && event.type != UnmapNotify && event.type != ReparentNotify)
+        return;
     const Window about = event.xany.window;
-    const bool around = std::find(ancestors.begin(), ancestors.end(), about) != ancestors.end();
-    if (!around && about != window)
-        return false;
-    switch (event.type) {
-    case MapNotify:
-    case UnmapNotify:
-        mappedKnown = false;
-        break;
-    case ReparentNotify:
-        mappedKnown = false;
+    if (about != window && std::find(ancestors.begin(), ancestors.end(), about) == ancestors.end())
+        return;
+    mappedKnown = false;
+    if (event.type == ReparentNotify)
         ancestorsKnown = false;
-        break;
-    default:
-        break;
-    }
-    return around;
 }
 
 void X11Window::watchAncestors()
